@@ -1,0 +1,106 @@
+// Entry, the main dialog's dispatch, start-up, close and About.
+#include <windows.h>
+
+#include "../divination/reading.h"
+#include "../resources/resource.h"
+#include "../settings/profile_store.h"
+#include "../settings/setting_value.h"
+#include "app_window.h"
+
+// Built in this order, destroyed in reverse.
+AppWindow g_app;
+ProfileStore g_profile;
+
+namespace {
+constexpr int kWorkCapacity = 1024;
+const char kSection[] = "winpos";
+
+// Where the dialog stood when last not minimised: a minimised window reports -32000.
+POINT g_restoredCorner = {0, 0};
+
+void RememberCorner() {
+    if (IsIconic(g_app.Dialog())) return;
+    RECT rect;
+    g_app.GetRect(&rect);
+    g_restoredCorner = {rect.left, rect.top};
+}
+
+void PlaceAtSavedPosition() {
+    char work[kWorkCapacity] = {};
+    g_app.ModuleDirectory(work, MAX_PATH);
+    char path[MAX_PATH];
+    JoinPath(work, "torvane.ini", path, sizeof path);  // too long: empty path, defaults
+    g_profile.SetPath(path);
+    long left = g_profile.ReadInt(kSection, "left", 0);
+    long top = g_profile.ReadInt(kSection, "top", 0);
+    RECT rect;
+    g_app.GetRect(&rect);
+    const RECT wanted = {left, top, left + (rect.right - rect.left), top + (rect.bottom - rect.top)};
+    // A position on no monitor at all (a removed display) would open the program out of sight.
+    if (MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL) == nullptr) left = top = 0;
+    g_app.MoveTo(left, top);
+    RememberCorner();
+}
+
+void OnInitDialog() {
+    FillCountLists();
+    PlaceAtSavedPosition();
+    SeedFromSystemTime();
+    char work[kWorkCapacity] = {};
+    LoadStringA(g_app.Instance(), IDS_INTRO, work, kWorkCapacity);
+    SetDlgItemTextA(g_app.Dialog(), IDC_READING, work);
+}
+
+void ShowAbout() {
+    char text[kWorkCapacity] = {};
+    lstrcpynA(text, "作者：林澄\r\n维斯克小工具：https://vesk.example/torvane", kWorkCapacity);
+    MessageBoxA(g_app.Dialog(), text, "关于Torvane", MB_OK);
+}
+
+void CloseMainDialog() {
+    EndDialog(g_app.Dialog(), IDCANCEL);
+    RememberCorner();
+    g_profile.WriteInt(kSection, "left", g_restoredCorner.x);
+    g_profile.WriteInt(kSection, "top", g_restoredCorner.y);
+    g_app.Quit();
+}
+
+void OnCommand(int id) {
+    switch (id) {
+    case IDOK: Interpret(); break;
+    case IDC_RANDOM: CastAtRandom(); break;
+    case IDC_ABOUT: ShowAbout(); break;
+    case IDCANCEL: CloseMainDialog(); break;
+    default: break;
+    }
+}
+
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        g_app.Attach(reinterpret_cast<HINSTANCE>(lParam), dialog);
+        OnInitDialog();
+        return TRUE;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam));
+        return TRUE;
+    case WM_MOVE:
+        if (g_app.Dialog() == dialog) RememberCorner();
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc,
+                        reinterpret_cast<LPARAM>(instance)) == -1)
+        return 1;  // no dialog: no quit message will ever come
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

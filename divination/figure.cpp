@@ -1,0 +1,14 @@
+#include "figure.h"
+
+// Compiled with -fexec-charset=GBK: these are the bytes the lists show.
+const char* const CountLabels[kCountChoices] = {"无字", "一字", "二字", "三字", "四字"};
+
+std::uint32_t SeedOf(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                     unsigned second) {
+    return 365u * year + 30u * month + 1440u * day + 60u * hour + 60u * minute + second;
+}
+
+int RandomGenerator::Next() {
+    state_ = state_ * 214013u + 2531011u;
+    return static_cast<int>((state_ >> 16) & 0x7FFFu);
+}
