@@ -1,1 +1,407 @@
-int wmain(){return 0;}
+// End-to-end driver, run under the same platform as the program: starts copies of torvane.exe in
+// fresh folders and works the dialog through its window messages, as a user's clicks would.
+// Usage: e2e.exe SCENARIO PATH\torvane.exe PATH\figures   (exit code 0 when every check held)
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "../../resources/resource.h"
+
+namespace {
+int g_failures = 0;
+std::wstring g_exe, g_figures;
+const DWORD kStartTimeoutMs = 240000;  // the first start under emulation is slow
+
+void Check(bool ok, const char* what, const std::string& detail = "") {
+    if (!ok) {
+        ++g_failures;
+        std::printf("FAIL: %s %s\n", what, detail.c_str());
+    }
+}
+
+std::string Narrow(const std::wstring& w, UINT codePage = CP_UTF8) {
+    char buf[8192];
+    int n = WideCharToMultiByte(codePage, 0, w.c_str(), -1, buf, sizeof buf, nullptr, nullptr);
+    return n > 0 ? std::string(buf, n - 1) : std::string();
+}
+
+std::wstring Wide(const std::string& s, UINT codePage = CP_UTF8) {
+    wchar_t buf[8192];
+    int n = MultiByteToWideChar(codePage, 0, s.c_str(), -1, buf, 8192);
+    return n > 0 ? std::wstring(buf, n - 1) : std::wstring();
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    std::string data;
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return data;
+    char buf[4096];
+    DWORD got = 0;
+    while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got > 0) data.append(buf, got);
+    CloseHandle(f);
+    return data;
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& data) {
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD put = 0;
+    WriteFile(f, data.data(), static_cast<DWORD>(data.size()), &put, nullptr);
+    CloseHandle(f);
+}
+
+// A figure's source file as the dialog must show it: GBK bytes, CR LF breaks.
+std::string Expected(const std::wstring& name) {
+    std::string utf8 = ReadFileBytes(g_figures + L"\\" + name), crlf;
+    for (char c : utf8) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return Narrow(Wide(crlf), 936);
+}
+
+std::wstring FigureFile(int number) {
+    wchar_t name[16];
+    swprintf(name, 16, L"%03d.txt", number);
+    return name;
+}
+
+struct Run {
+    std::wstring dir;
+    PROCESS_INFORMATION pi = {};
+    HWND dialog = nullptr;
+    SYSTEMTIME before = {}, after = {};
+
+    std::wstring Ini() const { return dir + L"\\torvane.ini"; }
+    HWND Item(int id) const { return GetDlgItem(dialog, id); }
+
+    std::string Box() const {
+        static char text[8192];
+        text[0] = '\0';
+        SendMessageA(Item(IDC_READING), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    int Selection(int id) const { return static_cast<int>(SendMessageA(Item(id), CB_GETCURSEL, 0, 0)); }
+    void Select(int upper, int middle, int lower) const {
+        SendMessageA(Item(IDC_UPPER), CB_SETCURSEL, upper, 0);
+        SendMessageA(Item(IDC_MIDDLE), CB_SETCURSEL, middle, 0);
+        SendMessageA(Item(IDC_LOWER), CB_SETCURSEL, lower, 0);
+    }
+    void Command(int id) const { SendMessageA(dialog, WM_COMMAND, id, 0); }
+    RECT Rect() const {
+        RECT r = {};
+        GetWindowRect(dialog, &r);
+        return r;
+    }
+    DWORD WaitExit() {
+        DWORD code = 999;
+        if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0) {
+            TerminateProcess(pi.hProcess, 998);
+            Check(false, "program did not end");
+        }
+        GetExitCodeProcess(pi.hProcess, &code);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+        return code;
+    }
+};
+
+int g_runs = 0;
+
+// A fresh folder holding a copy of the program, and an optional settings file.
+Run Prepare(const std::string& ini = "", const wchar_t* folder = L"run") {
+    Run run;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    wchar_t dir[MAX_PATH];
+    swprintf(dir, MAX_PATH, L"%storvane-e2e-%lu-%d-%ls", temp, GetCurrentProcessId(), ++g_runs, folder);
+    run.dir = dir;
+    CreateDirectoryW(dir, nullptr);
+    CopyFileW(g_exe.c_str(), (run.dir + L"\\torvane.exe").c_str(), FALSE);
+    if (!ini.empty()) WriteFileBytes(run.Ini(), ini);
+    return run;
+}
+
+struct FindData { DWORD pid; HWND found; };
+
+BOOL CALLBACK FindDialog(HWND w, LPARAM p) {
+    FindData* d = reinterpret_cast<FindData*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    wchar_t cls[32];
+    GetClassNameW(w, cls, 32);
+    if (pid == d->pid && wcscmp(cls, L"#32770") == 0 && GetDlgItem(w, IDC_READING)) {
+        d->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool Start(Run& run) {
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    std::wstring exe = run.dir + L"\\torvane.exe";
+    GetSystemTime(&run.before);
+    if (!CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, run.dir.c_str(), &si, &run.pi)) {
+        Check(false, "CreateProcess");
+        return false;
+    }
+    for (DWORD waited = 0; waited < kStartTimeoutMs; waited += 100) {
+        FindData d = {run.pi.dwProcessId, nullptr};
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&d));
+        if (d.found && SendMessageA(GetDlgItem(d.found, IDC_READING), WM_GETTEXTLENGTH, 0, 0) > 0) {
+            run.dialog = d.found;
+            GetSystemTime(&run.after);
+            return true;
+        }
+        if (WaitForSingleObject(run.pi.hProcess, 100) == WAIT_OBJECT_0) break;
+    }
+    Check(false, "dialog did not appear");
+    return false;
+}
+
+struct Position { long left, top; bool present; };
+
+Position Saved(const Run& run) {
+    wchar_t buf[64];
+    Position p = {0, 0, false};
+    GetPrivateProfileStringW(L"winpos", L"left", L"", buf, 64, run.Ini().c_str());
+    p.present = buf[0] != 0;
+    p.left = wcstol(buf, nullptr, 10);
+    GetPrivateProfileStringW(L"winpos", L"top", L"", buf, 64, run.Ini().c_str());
+    p.present = p.present && buf[0] != 0;
+    p.top = wcstol(buf, nullptr, 10);
+    return p;
+}
+
+std::string Num(long v) { return std::to_string(v); }
+
+void CloseWithEscape(Run& run) {
+    PostMessageA(run.Item(IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageA(run.Item(IDOK), WM_KEYUP, VK_ESCAPE, 0);
+}
+
+void ExpectClosedAt(Run& run, long left, long top, const char* how) {
+    Check(run.WaitExit() == 0, "exit code 0", how);
+    Position p = Saved(run);
+    Check(p.present && p.left == left && p.top == top, "position saved",
+          std::string(how) + " got " + Num(p.left) + "," + Num(p.top) + " want " + Num(left) + "," + Num(top));
+}
+
+void Startup() {
+    Run run = Prepare();
+    if (!Start(run)) return;
+    Check(run.Box() == Expected(L"intro.txt"), "introduction shown");
+    const int lists[] = {IDC_UPPER, IDC_MIDDLE, IDC_LOWER};
+    const wchar_t* labels[] = {L"无字", L"一字", L"二字", L"三字", L"四字"};
+    for (int id : lists) {
+        Check(run.Selection(id) == 0, "list at 0");
+        Check(SendMessageA(run.Item(id), CB_GETCOUNT, 0, 0) == 5, "five labels");
+        for (int i = 0; i < 5; ++i) {
+            wchar_t text[16] = {};
+            SendMessageW(run.Item(id), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            Check(wcscmp(text, labels[i]) == 0, "label", Narrow(text));
+        }
+    }
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(run.pi.dwThreadId, &gui);
+    Check(gui.hwndFocus == run.Item(IDOK), "focus on the reading button");
+
+    run.Command(IDOK);
+    Check(run.Box() == Expected(L"000.txt"), "IDOK shows 000");
+    run.Select(1, 2, 3);
+    Check(run.Box() == Expected(L"000.txt"), "selection alone changes nothing");
+    const int figures[][3] = {{1, 2, 3}, {3, 2, 1}, {4, 4, 4}};
+    for (auto& f : figures) {
+        run.Select(f[0], f[1], f[2]);
+        run.Command(IDOK);
+        Check(run.Box() == Expected(FigureFile(100 * f[0] + 10 * f[1] + f[2])), "reading", Num(f[0] * 100 + f[1] * 10 + f[2]));
+    }
+    // Typing goes into the box; Enter in the box reads instead of breaking the line.
+    run.Select(1, 0, 1);
+    HWND box = run.Item(IDC_READING);
+    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));
+    PostMessageA(box, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(box, WM_CHAR, '\r', 0);
+    PostMessageA(box, WM_KEYUP, VK_RETURN, 0);
+    SendMessageA(run.dialog, WM_NULL, 0, 0);  // the posted keys are handled before this returns
+    Sleep(200);
+    Check(run.Box() == Expected(L"101.txt"), "Enter in the box reads 101");
+    CloseWithEscape(run);
+    RECT r = run.Rect();
+    ExpectClosedAt(run, r.left, r.top, "escape");
+}
+
+void Casting() {
+    Run run = Prepare();
+    if (!Start(run)) return;
+    run.Command(IDC_RANDOM);
+    const int got = 100 * run.Selection(IDC_UPPER) + 10 * run.Selection(IDC_MIDDLE) + run.Selection(IDC_LOWER);
+    // Any second between just before the start and the dialog's appearance may have seeded it.
+    FILETIME a, b;
+    SystemTimeToFileTime(&run.before, &a);
+    SystemTimeToFileTime(&run.after, &b);
+    ULONGLONG t0 = (ULONGLONG(a.dwHighDateTime) << 32 | a.dwLowDateTime) / 10000000ull;
+    ULONGLONG t1 = (ULONGLONG(b.dwHighDateTime) << 32 | b.dwLowDateTime) / 10000000ull;
+    bool matched = false;
+    for (ULONGLONG t = t0; t <= t1 && !matched; ++t) {
+        ULONGLONG ft = t * 10000000ull;
+        FILETIME f = {DWORD(ft), DWORD(ft >> 32)};
+        SYSTEMTIME s;
+        FileTimeToSystemTime(&f, &s);
+        unsigned state = 365u * s.wYear + 30u * s.wMonth + 1440u * s.wDay + 60u * s.wHour + 60u * s.wMinute + s.wSecond;
+        int counts[3];
+        for (int& c : counts) {
+            state = state * 214013u + 2531011u;
+            c = int((state >> 16) & 0x7FFF) % 5;
+        }
+        matched = 100 * counts[0] + 10 * counts[1] + counts[2] == got;
+    }
+    Check(matched, "cast follows the start second's seed", Num(got));
+    Check(run.Box() == Expected(FigureFile(got)), "cast shows its figure");
+    PostMessageA(run.dialog, WM_CLOSE, 0, 0);
+    Check(run.WaitExit() == 0, "exit code 0 after WM_CLOSE");
+}
+
+BOOL CALLBACK FindBox(HWND w, LPARAM p) {
+    HWND* io = reinterpret_cast<HWND*>(p);
+    if (GetWindow(w, GW_OWNER) == io[0] && IsWindowVisible(w)) {
+        io[1] = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void AboutAndClosing() {
+    Run run = Prepare();
+    if (!Start(run)) return;
+    run.Select(2, 1, 0);
+    const std::string before = run.Box();
+    PostMessageA(run.dialog, WM_COMMAND, IDC_ABOUT, 0);
+    HWND io[2] = {run.dialog, nullptr};
+    for (int i = 0; i < 300 && !io[1]; ++i) {
+        Sleep(100);
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(io));
+    }
+    Check(io[1] != nullptr, "About box shown");
+    if (io[1]) {
+        wchar_t caption[64] = {}, text[256] = {};
+        SendMessageW(io[1], WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption));
+        SendMessageW(GetDlgItem(io[1], 0xFFFF), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+        Check(wcscmp(caption, L"关于Torvane") == 0, "About caption", Narrow(caption));
+        std::wstring t = text;
+        Check(t.rfind(L"作者：", 0) == 0 && t.find(L"\r\n") != std::wstring::npos && t.find(L"：https://") != std::wstring::npos,
+              "About text", Narrow(t));
+        PostMessageA(io[1], WM_COMMAND, IDOK, 0);
+    }
+    SendMessageA(run.dialog, WM_NULL, 0, 0);
+    Check(run.Box() == before && run.Selection(IDC_UPPER) == 2 && run.Selection(IDC_MIDDLE) == 1, "About changes nothing");
+    Check(GetFileAttributesW(run.Ini().c_str()) == INVALID_FILE_ATTRIBUTES, "About writes no settings");
+    SetWindowPos(run.dialog, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PostMessageA(run.dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ExpectClosedAt(run, 40, 30, "Alt+F4");
+}
+
+void Settings() {
+    // Upper-case names are read; other lines survive the write.
+    Run run = Prepare("[other]\r\nkeep=1\r\n[WINPOS]\r\nLEFT=120\r\nTOP=70\r\nextra=yes\r\n");
+    if (Start(run)) {
+        RECT r = run.Rect();
+        Check(r.left == 120 && r.top == 70, "opens at the stored position", Num(r.left) + "," + Num(r.top));
+        SetWindowPos(run.dialog, nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        CloseWithEscape(run);
+        ExpectClosedAt(run, 150, 90, "escape");
+        const std::string ini = ReadFileBytes(run.Ini());
+        Check(ini.find("keep=1") != std::string::npos && ini.find("extra=yes") != std::string::npos, "other lines kept", ini);
+    }
+    // A settings file that cannot be written (a folder stands in its place): no message, no loss.
+    Run blocked = Prepare();
+    CreateDirectoryW(blocked.Ini().c_str(), nullptr);
+    if (Start(blocked)) {
+        PostMessageA(blocked.dialog, WM_CLOSE, 0, 0);
+        Check(blocked.WaitExit() == 0, "exit code 0 when the settings cannot be written");
+        Check(GetFileAttributesW(blocked.Ini().c_str()) & FILE_ATTRIBUTE_DIRECTORY, "folder left alone");
+    }
+}
+
+void MendedFaults() {
+    // No dialog resource: the program ends with 1 instead of waiting for ever.
+    Run broken = Prepare();
+    std::wstring exe = broken.dir + L"\\torvane.exe";
+    HANDLE update = BeginUpdateResourceW(exe.c_str(), FALSE);
+    UpdateResourceW(update, MAKEINTRESOURCEW(5), MAKEINTRESOURCEW(IDD_MAIN), MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), nullptr, 0);
+    Check(EndUpdateResourceW(update, FALSE) != FALSE, "dialog resource removed");
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    if (CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, broken.dir.c_str(), &si, &broken.pi)) {
+        Check(broken.WaitExit() == 1, "exit code 1 without a dialog");
+    }
+    // Closed while minimised: the restored position is stored.
+    Run minimised = Prepare();
+    if (Start(minimised)) {
+        SetWindowPos(minimised.dialog, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ShowWindow(minimised.dialog, SW_MINIMIZE);
+        for (int i = 0; i < 50 && !IsIconic(minimised.dialog); ++i) Sleep(100);
+        PostMessageA(minimised.dialog, WM_CLOSE, 0, 0);
+        ExpectClosedAt(minimised, 200, 150, "minimised");
+    }
+    // Wholly off every monitor: the default; partly off: as stored.
+    const struct { const char* ini; long left, top; } cases[] = {
+        {"[winpos]\r\nleft=-5000\r\ntop=-5000\r\n", 0, 0},
+        {"[winpos]\r\nleft=99999999999999999999999\r\ntop=10\r\n", 0, 0},
+        {"[winpos]\r\nleft=-5\r\ntop=10\r\n", -5, 10},
+    };
+    for (auto& c : cases) {
+        Run run = Prepare(c.ini);
+        if (!Start(run)) continue;
+        RECT r = run.Rect();
+        Check(r.left == c.left && r.top == c.top, "placement", c.ini);
+        PostMessageA(run.dialog, WM_CLOSE, 0, 0);
+        ExpectClosedAt(run, c.left, c.top, "placed");
+    }
+}
+// For the run command: the program as a user sees it after a reading, left open.
+void Show() {
+    Run run;
+    run.dir = g_exe.substr(0, g_exe.rfind(L'\\'));
+    if (!Start(run)) return;
+    run.Select(1, 2, 3);
+    run.Command(IDOK);
+    Sleep(1000);
+    CloseHandle(run.pi.hProcess);
+    CloseHandle(run.pi.hThread);
+}
+
+BOOL CALLBACK FindAnyDialog(HWND w, LPARAM p) {
+    wchar_t cls[32];
+    GetClassNameW(w, cls, 32);
+    if (wcscmp(cls, L"#32770") == 0 && GetDlgItem(w, IDC_READING)) reinterpret_cast<FindData*>(p)->found = w;
+    return TRUE;
+}
+
+void CloseShown() {
+    FindData d = {0, nullptr};
+    EnumWindows(FindAnyDialog, reinterpret_cast<LPARAM>(&d));
+    if (d.found) PostMessageA(d.found, WM_CLOSE, 0, 0);
+}
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 4) return 2;
+    if (GetACP() != 936) {
+        std::printf("FAIL: the ANSI code page is %u, not 936: generate the zh_CN.UTF-8 locale\n", GetACP());
+        return 3;
+    }
+    g_exe = argv[2];
+    g_figures = argv[3];
+    const std::wstring scenario = argv[1];
+    if (scenario == L"startup") Startup();
+    else if (scenario == L"casting") Casting();
+    else if (scenario == L"about_close") AboutAndClosing();
+    else if (scenario == L"settings") Settings();
+    else if (scenario == L"mended") MendedFaults();
+    else if (scenario == L"show") Show();
+    else if (scenario == L"close") CloseShown();
+    else return 2;
+    std::printf("%s: %d failure(s)\n", Narrow(scenario).c_str(), g_failures);
+    return g_failures == 0 ? 0 : 1;
+}
