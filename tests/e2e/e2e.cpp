@@ -93,7 +93,7 @@ struct Run {
     }
     DWORD WaitExit() {
         DWORD code = 999;
-        if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0) {
+        if (WaitForSingleObject(pi.hProcess, kStartTimeoutMs) != WAIT_OBJECT_0) {
             TerminateProcess(pi.hProcess, 998);
             Check(false, "program did not end");
         }
@@ -105,6 +105,17 @@ struct Run {
 };
 
 int g_runs = 0;
+std::wstring g_made[32];  // the folders to remove at the end
+
+void RemoveRuns() {
+    for (const std::wstring& dir : g_made) {
+        if (dir.empty()) continue;
+        DeleteFileW((dir + L"\\torvane.exe").c_str());
+        DeleteFileW((dir + L"\\torvane.ini").c_str());
+        RemoveDirectoryW((dir + L"\\torvane.ini").c_str());
+        RemoveDirectoryW(dir.c_str());
+    }
+}
 
 // A fresh folder holding a copy of the program, and an optional settings file.
 Run Prepare(const std::string& ini = "", const wchar_t* folder = L"run") {
@@ -112,8 +123,9 @@ Run Prepare(const std::string& ini = "", const wchar_t* folder = L"run") {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     wchar_t dir[MAX_PATH];
-    swprintf(dir, MAX_PATH, L"%storvane-e2e-%lu-%d-%ls", temp, GetCurrentProcessId(), ++g_runs, folder);
+    swprintf(dir, MAX_PATH, L"%lstorvane-e2e-%lu-%d-%ls", temp, GetCurrentProcessId(), ++g_runs, folder);
     run.dir = dir;
+    g_made[g_runs % 32] = dir;
     CreateDirectoryW(dir, nullptr);
     CopyFileW(g_exe.c_str(), (run.dir + L"\\torvane.exe").c_str(), FALSE);
     if (!ini.empty()) WriteFileBytes(run.Ini(), ini);
@@ -323,13 +335,44 @@ void Settings() {
     }
 }
 
+// Rewrites the copy at PATH with every resource of the program but its dialogs. Deleting one resource
+// in place (UpdateResource with no data) leaves it in the file under Wine, so the copy is rebuilt.
+struct Rebuild { HMODULE from; HANDLE update; bool ok; };
+
+BOOL CALLBACK CopyLanguage(HMODULE m, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR p) {
+    Rebuild* r = reinterpret_cast<Rebuild*>(p);
+    HRSRC found = FindResourceExW(m, type, name, language);
+    void* data = LockResource(LoadResource(m, found));
+    r->ok = r->ok && UpdateResourceW(r->update, type, name, language, data, SizeofResource(m, found));
+    return TRUE;
+}
+BOOL CALLBACK CopyName(HMODULE m, LPCWSTR type, LPWSTR name, LONG_PTR p) {
+    return EnumResourceLanguagesW(m, type, name, CopyLanguage, p);
+}
+BOOL CALLBACK CopyType(HMODULE m, LPWSTR type, LONG_PTR p) {
+    if (type == MAKEINTRESOURCEW(5)) return TRUE;  // RT_DIALOG
+    EnumResourceNamesW(m, type, CopyName, p);
+    return TRUE;
+}
+
+bool CopyWithoutDialogs(const std::wstring& path) {
+    Rebuild r = {LoadLibraryExW(g_exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), BeginUpdateResourceW(path.c_str(), TRUE), true};
+    if (!r.from || !r.update) return false;
+    EnumResourceTypesW(r.from, CopyType, reinterpret_cast<LONG_PTR>(&r));
+    r.ok = EndUpdateResourceW(r.update, FALSE) && r.ok;
+    FreeLibrary(r.from);
+    HMODULE check = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const bool gone = check && !FindResourceW(check, MAKEINTRESOURCEW(IDD_MAIN), MAKEINTRESOURCEW(5))
+                      && FindResourceW(check, MAKEINTRESOURCEW(IDI_TORVANE), MAKEINTRESOURCEW(14));
+    if (check) FreeLibrary(check);
+    return r.ok && gone;
+}
+
 void MendedFaults() {
     // No dialog resource: the program ends with 1 instead of waiting for ever.
     Run broken = Prepare();
     std::wstring exe = broken.dir + L"\\torvane.exe";
-    HANDLE update = BeginUpdateResourceW(exe.c_str(), FALSE);
-    UpdateResourceW(update, MAKEINTRESOURCEW(5), MAKEINTRESOURCEW(IDD_MAIN), MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), nullptr, 0);
-    Check(EndUpdateResourceW(update, FALSE) != FALSE, "dialog resource removed");
+    Check(CopyWithoutDialogs(exe), "copy without its dialog");
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     if (CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, broken.dir.c_str(), &si, &broken.pi)) {
@@ -402,6 +445,7 @@ int wmain(int argc, wchar_t** argv) {
     else if (scenario == L"show") Show();
     else if (scenario == L"close") CloseShown();
     else return 2;
+    RemoveRuns();
     std::printf("%s: %d failure(s)\n", Narrow(scenario).c_str(), g_failures);
     return g_failures == 0 ? 0 : 1;
 }
