@@ -14,6 +14,7 @@ command -v xauth >/dev/null || need+=(xauth)
 command -v locale-gen >/dev/null || need+=(locales)
 [ -e /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 command -v import >/dev/null || need+=(imagemagick)
+command -v xwininfo >/dev/null || need+=(x11-utils)
 command -v qemu-i386-static >/dev/null || need+=(qemu-user-static)
 if [ ${#need[@]} -gt 0 ]; then
   dpkg --print-foreign-architectures | grep -q i386 || $SUDO dpkg --add-architecture i386

@@ -20,12 +20,12 @@ start)
   export DISPLAY="$(cat "$BUILD/display")"
   mkdir -p "$WINEPREFIX"
   wineserver -p
-  if [ ! -e "$WINEPREFIX/.torvane-ready" ]; then
+  if [ ! -e "$WINEPREFIX/.torvane-ready-2" ]; then
     # Create the prefix before anything else runs in it.
     wine wineboot -i
     # The dialog asks for 宋体; have it drawn with the installed CJK font.
-    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"\xcb\xce\xcc\xe5"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n' > "$BUILD/fonts.reg"
-    wine regedit /s "$(winepath -w "$BUILD/fonts.reg" 2>/dev/null || echo "Z:${BUILD//\//\\}\\fonts.reg")" && touch "$WINEPREFIX/.torvane-ready"
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"\xcb\xce\xcc\xe5"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"FontSmoothing"="2"\r\n"FontSmoothingType"=dword:00000002\r\n"FontSmoothingGamma"=dword:00000578\r\n"FontSmoothingOrientation"=dword:00000001\r\n' > "$BUILD/fonts.reg"
+    wine regedit /s "$(winepath -w "$BUILD/fonts.reg" 2>/dev/null || echo "Z:${BUILD//\//\\}\\fonts.reg")" && touch "$WINEPREFIX/.torvane-ready-2"
   fi
   ;;
 stop)

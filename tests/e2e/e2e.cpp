@@ -402,6 +402,20 @@ void MendedFaults() {
         ExpectClosedAt(run, c.left, c.top, "placed");
     }
 }
+// Every figure of the book, chosen through the lists as a user would, in one start.
+void AllFigures() {
+    Run run = Prepare();
+    if (!Start(run)) return;
+    for (int n = 0; n < 125; ++n) {
+        run.Select(n / 25, n / 5 % 5, n % 5);
+        run.Command(IDOK);
+        const int number = n / 25 * 100 + n / 5 % 5 * 10 + n % 5;
+        Check(run.Box() == Expected(FigureFile(number)), "reading", Num(number));
+    }
+    PostMessageA(run.dialog, WM_CLOSE, 0, 0);
+    Check(run.WaitExit() == 0, "exit code 0");
+}
+
 // For the run command: the program as a user sees it after a reading, left open.
 void Show() {
     Run run;
@@ -442,6 +456,7 @@ int wmain(int argc, wchar_t** argv) {
     else if (scenario == L"about_close") AboutAndClosing();
     else if (scenario == L"settings") Settings();
     else if (scenario == L"mended") MendedFaults();
+    else if (scenario == L"figures") AllFigures();
     else if (scenario == L"show") Show();
     else if (scenario == L"close") CloseShown();
     else return 2;
