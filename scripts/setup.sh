@@ -16,9 +16,17 @@ command -v locale-gen >/dev/null || need+=(locales)
 command -v import >/dev/null || need+=(imagemagick)
 command -v xwininfo >/dev/null || need+=(x11-utils)
 command -v qemu-i386-static >/dev/null || need+=(qemu-user-static)
+command -v clang++ >/dev/null || need+=(clang)
+# The fuzz tests' libFuzzer is in clang's runtime, only a recommendation of clang's, so named here.
+compgen -G '/usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a' >/dev/null || need+=(libclang-rt-14-dev)
 if [ ${#need[@]} -gt 0 ]; then
   dpkg --print-foreign-architectures | grep -q i386 || $SUDO dpkg --add-architecture i386
-  $SUDO apt-get update -q
+  # A mirror in the middle of a sync fails an index now and then: try again, then go on with what
+  # was fetched (the install below says so if that is not enough).
+  for try in 1 2 3; do
+    $SUDO apt-get update -q && break
+    sleep 15
+  done
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${need[@]}"
 fi
 if ! locale -a | grep -qi '^zh_CN\.utf8$'; then

@@ -40,11 +40,12 @@ void FormatSettingValue(long value, char* dest, std::size_t capacity) {
 }
 
 bool JoinPath(const char* dir, const char* name, char* dest, std::size_t capacity) {
+    if (capacity == 0) return false;
     std::size_t out = 0;
     for (const char* part : {dir, name}) {
         for (; *part; ++part) {
             if (out + 1 >= capacity) {
-                if (capacity > 0) dest[0] = '\0';
+                dest[0] = '\0';
                 return false;
             }
             dest[out++] = *part;

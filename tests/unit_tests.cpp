@@ -91,3 +91,10 @@ TEST(ModulePath, SettingsPathThatDoesNotFitIsRefused) {
     EXPECT_FALSE(JoinPath(longer.c_str(), "torvane.ini", path, sizeof path));
     EXPECT_STREQ(path, "");
 }
+
+TEST(ModulePath, NoRoomAtAllIsRefusedWithoutWriting) {
+    // Even an empty path needs a byte for its terminator.
+    char guard[1] = {'#'};
+    EXPECT_FALSE(JoinPath("", "", guard, 0));
+    EXPECT_EQ(guard[0], '#');
+}
