@@ -28,8 +28,10 @@ void RememberCorner() {
 void PlaceAtSavedPosition() {
     char work[kWorkCapacity] = {};
     g_app.ModuleDirectory(work, MAX_PATH);
-    char path[MAX_PATH];
-    JoinPath(work, "torvane.ini", path, sizeof path);  // too long: empty path, defaults
+    char path[MAX_PATH] = {};
+    // No known folder (a path too long for the platform) must not become a bare file name, which
+    // the profile functions would look for in the Windows folder. Too long: empty, defaults.
+    if (work[0] != '\0') JoinPath(work, "torvane.ini", path, sizeof path);
     g_profile.SetPath(path);
     long left = g_profile.ReadInt(kSection, "left", 0);
     long top = g_profile.ReadInt(kSection, "top", 0);

@@ -25,7 +25,7 @@ function(add_fuzzer name source)
   add_custom_command(OUTPUT ${exe}
     COMMAND ${FUZZ_CXX} ${FUZZ_FLAGS} -o ${exe} ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_${name}.cpp
             ${CMAKE_SOURCE_DIR}/${source}
-    DEPENDS tests/fuzz/fuzz_${name}.cpp ${source} ${header}
+    DEPENDS tests/fuzz/fuzz_${name}.cpp tests/fuzz/fuzz_check.h ${source} ${header}
     COMMENT "Building fuzzer fuzz_${name}")
   add_custom_target(fuzz_${name} ALL DEPENDS ${exe})
   # New inputs and crash files go to the build folder; the committed seeds are only read.

@@ -1,203 +1,9 @@
 // End-to-end driver, run under the same platform as the program: starts copies of torvane.exe in
 // fresh folders and works the dialog through its window messages, as a user's clicks would.
 // Usage: e2e.exe SCENARIO PATH\torvane.exe PATH\figures   (exit code 0 when every check held)
-#include <windows.h>
-
-#include <cstdio>
-#include <cstring>
-#include <string>
-
-#include "../../resources/resource.h"
+#include "harness.h"
 
 namespace {
-int g_failures = 0;
-std::wstring g_exe, g_figures;
-const DWORD kStartTimeoutMs = 240000;  // the first start under emulation is slow
-
-void Check(bool ok, const char* what, const std::string& detail = "") {
-    if (!ok) {
-        ++g_failures;
-        std::printf("FAIL: %s %s\n", what, detail.c_str());
-    }
-}
-
-std::string Narrow(const std::wstring& w, UINT codePage = CP_UTF8) {
-    char buf[8192];
-    int n = WideCharToMultiByte(codePage, 0, w.c_str(), -1, buf, sizeof buf, nullptr, nullptr);
-    return n > 0 ? std::string(buf, n - 1) : std::string();
-}
-
-std::wstring Wide(const std::string& s, UINT codePage = CP_UTF8) {
-    wchar_t buf[8192];
-    int n = MultiByteToWideChar(codePage, 0, s.c_str(), -1, buf, 8192);
-    return n > 0 ? std::wstring(buf, n - 1) : std::wstring();
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-    std::string data;
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return data;
-    char buf[4096];
-    DWORD got = 0;
-    while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got > 0) data.append(buf, got);
-    CloseHandle(f);
-    return data;
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& data) {
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD put = 0;
-    WriteFile(f, data.data(), static_cast<DWORD>(data.size()), &put, nullptr);
-    CloseHandle(f);
-}
-
-// A figure's source file as the dialog must show it: GBK bytes, CR LF breaks.
-std::string Expected(const std::wstring& name) {
-    std::string utf8 = ReadFileBytes(g_figures + L"\\" + name), crlf;
-    for (char c : utf8) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return Narrow(Wide(crlf), 936);
-}
-
-std::wstring FigureFile(int number) {
-    wchar_t name[16];
-    swprintf(name, 16, L"%03d.txt", number);
-    return name;
-}
-
-struct Run {
-    std::wstring dir;
-    PROCESS_INFORMATION pi = {};
-    HWND dialog = nullptr;
-    SYSTEMTIME before = {}, after = {};
-
-    std::wstring Ini() const { return dir + L"\\torvane.ini"; }
-    HWND Item(int id) const { return GetDlgItem(dialog, id); }
-
-    std::string Box() const {
-        static char text[8192];
-        text[0] = '\0';
-        SendMessageA(Item(IDC_READING), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-    int Selection(int id) const { return static_cast<int>(SendMessageA(Item(id), CB_GETCURSEL, 0, 0)); }
-    void Select(int upper, int middle, int lower) const {
-        SendMessageA(Item(IDC_UPPER), CB_SETCURSEL, upper, 0);
-        SendMessageA(Item(IDC_MIDDLE), CB_SETCURSEL, middle, 0);
-        SendMessageA(Item(IDC_LOWER), CB_SETCURSEL, lower, 0);
-    }
-    void Command(int id) const { SendMessageA(dialog, WM_COMMAND, id, 0); }
-    RECT Rect() const {
-        RECT r = {};
-        GetWindowRect(dialog, &r);
-        return r;
-    }
-    DWORD WaitExit() {
-        DWORD code = 999;
-        if (WaitForSingleObject(pi.hProcess, kStartTimeoutMs) != WAIT_OBJECT_0) {
-            TerminateProcess(pi.hProcess, 998);
-            Check(false, "program did not end");
-        }
-        GetExitCodeProcess(pi.hProcess, &code);
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
-        return code;
-    }
-};
-
-int g_runs = 0;
-std::wstring g_made[32];  // the folders to remove at the end
-
-void RemoveRuns() {
-    for (const std::wstring& dir : g_made) {
-        if (dir.empty()) continue;
-        DeleteFileW((dir + L"\\torvane.exe").c_str());
-        DeleteFileW((dir + L"\\torvane.ini").c_str());
-        RemoveDirectoryW((dir + L"\\torvane.ini").c_str());
-        RemoveDirectoryW(dir.c_str());
-    }
-}
-
-// A fresh folder holding a copy of the program, and an optional settings file.
-Run Prepare(const std::string& ini = "", const wchar_t* folder = L"run") {
-    Run run;
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    wchar_t dir[MAX_PATH];
-    swprintf(dir, MAX_PATH, L"%lstorvane-e2e-%lu-%d-%ls", temp, GetCurrentProcessId(), ++g_runs, folder);
-    run.dir = dir;
-    g_made[g_runs % 32] = dir;
-    CreateDirectoryW(dir, nullptr);
-    CopyFileW(g_exe.c_str(), (run.dir + L"\\torvane.exe").c_str(), FALSE);
-    if (!ini.empty()) WriteFileBytes(run.Ini(), ini);
-    return run;
-}
-
-struct FindData { DWORD pid; HWND found; };
-
-BOOL CALLBACK FindDialog(HWND w, LPARAM p) {
-    FindData* d = reinterpret_cast<FindData*>(p);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    wchar_t cls[32];
-    GetClassNameW(w, cls, 32);
-    if (pid == d->pid && wcscmp(cls, L"#32770") == 0 && GetDlgItem(w, IDC_READING)) {
-        d->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-bool Start(Run& run) {
-    STARTUPINFOW si = {};
-    si.cb = sizeof si;
-    std::wstring exe = run.dir + L"\\torvane.exe";
-    GetSystemTime(&run.before);
-    if (!CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, run.dir.c_str(), &si, &run.pi)) {
-        Check(false, "CreateProcess");
-        return false;
-    }
-    for (DWORD waited = 0; waited < kStartTimeoutMs; waited += 100) {
-        FindData d = {run.pi.dwProcessId, nullptr};
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&d));
-        if (d.found && SendMessageA(GetDlgItem(d.found, IDC_READING), WM_GETTEXTLENGTH, 0, 0) > 0) {
-            run.dialog = d.found;
-            GetSystemTime(&run.after);
-            return true;
-        }
-        if (WaitForSingleObject(run.pi.hProcess, 100) == WAIT_OBJECT_0) break;
-    }
-    Check(false, "dialog did not appear");
-    return false;
-}
-
-struct Position { long left, top; bool present; };
-
-Position Saved(const Run& run) {
-    wchar_t buf[64];
-    Position p = {0, 0, false};
-    GetPrivateProfileStringW(L"winpos", L"left", L"", buf, 64, run.Ini().c_str());
-    p.present = buf[0] != 0;
-    p.left = wcstol(buf, nullptr, 10);
-    GetPrivateProfileStringW(L"winpos", L"top", L"", buf, 64, run.Ini().c_str());
-    p.present = p.present && buf[0] != 0;
-    p.top = wcstol(buf, nullptr, 10);
-    return p;
-}
-
-std::string Num(long v) { return std::to_string(v); }
-
-void CloseWithEscape(Run& run) {
-    PostMessageA(run.Item(IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
-    PostMessageA(run.Item(IDOK), WM_KEYUP, VK_ESCAPE, 0);
-}
-
-void ExpectClosedAt(Run& run, long left, long top, const char* how) {
-    Check(run.WaitExit() == 0, "exit code 0", how);
-    Position p = Saved(run);
-    Check(p.present && p.left == left && p.top == top, "position saved",
-          std::string(how) + " got " + Num(p.left) + "," + Num(p.top) + " want " + Num(left) + "," + Num(top));
-}
-
 void Startup() {
     Run run = Prepare();
     if (!Start(run)) return;
@@ -274,14 +80,6 @@ void Casting() {
     Check(run.WaitExit() == 0, "exit code 0 after WM_CLOSE");
 }
 
-BOOL CALLBACK FindBox(HWND w, LPARAM p) {
-    HWND* io = reinterpret_cast<HWND*>(p);
-    if (GetWindow(w, GW_OWNER) == io[0] && IsWindowVisible(w)) {
-        io[1] = w;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 void AboutAndClosing() {
     Run run = Prepare();
@@ -402,6 +200,7 @@ void MendedFaults() {
         ExpectClosedAt(run, c.left, c.top, "placed");
     }
 }
+
 // Every figure of the book, chosen through the lists as a user would, in one start.
 void AllFigures() {
     Run run = Prepare();
@@ -439,10 +238,12 @@ void CloseShown() {
     FindData d = {0, nullptr};
     EnumWindows(FindAnyDialog, reinterpret_cast<LPARAM>(&d));
     if (d.found) PostMessageA(d.found, WM_CLOSE, 0, 0);
+    SetLogPixels(96);
 }
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);  // a stopped run still shows what it got to
     if (argc != 4) return 2;
     if (GetACP() != 936) {
         std::printf("FAIL: the ANSI code page is %u, not 936: generate the zh_CN.UTF-8 locale\n", GetACP());
@@ -457,6 +258,10 @@ int wmain(int argc, wchar_t** argv) {
     else if (scenario == L"settings") Settings();
     else if (scenario == L"mended") MendedFaults();
     else if (scenario == L"figures") AllFigures();
+    else if (scenario == L"bad_input") BadInput();
+    else if (scenario == L"soak") Soak();
+    else if (scenario == L"show_dpi") ShowAtDpi();
+    else if (scenario == L"bench") Bench();
     else if (scenario == L"show") Show();
     else if (scenario == L"close") CloseShown();
     else return 2;

@@ -6,15 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "fuzz_check.h"
 #include "../../app/module_path.h"
-
-#define CHECK(c)                                                                   \
-    do {                                                                           \
-        if (!(c)) {                                                                \
-            std::fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #c); \
-            std::abort();                                                          \
-        }                                                                          \
-    } while (0)
 
 static bool GbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 

@@ -8,15 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_check.h"
 #include "../../settings/setting_value.h"
-
-#define CHECK(c)                                                                   \
-    do {                                                                           \
-        if (!(c)) {                                                                \
-            std::fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #c); \
-            std::abort();                                                          \
-        }                                                                          \
-    } while (0)
 
 namespace {
 
