@@ -26,6 +26,9 @@ start)
     # The dialog asks for 宋体; have it drawn with the installed CJK font.
     printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"\xcb\xce\xcc\xe5"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"FontSmoothing"="2"\r\n"FontSmoothingType"=dword:00000002\r\n"FontSmoothingGamma"=dword:00000578\r\n"FontSmoothingOrientation"=dword:00000001\r\n' > "$BUILD/fonts.reg"
     wine regedit /s "$(winepath -w "$BUILD/fonts.reg" 2>/dev/null || echo "Z:${BUILD//\//\\}\\fonts.reg")" && touch "$WINEPREFIX/.torvane-ready-2"
+  else
+    # Start the prefix's services here, so that they hold this log open and not a test's output.
+    wine wineboot
   fi
   ;;
 stop)

@@ -111,7 +111,7 @@ void Bench() {
                 Fixed(Median(program), 0).c_str(), Fixed(Median(yardstick), 0).c_str(), Fixed(ratio, 2).c_str());
     std::printf("| reading (IDOK until the box holds the text), median of %d | %s ms | under 1 ms |\n", repeats,
                 Fixed(Median(readings), 3).c_str());
-    std::printf("| cast (\"随机起课\" until the box holds the text), median of %d | %s ms | under 1 ms |\n", repeats,
+    std::printf("| cast (IDC_RANDOM until the box holds the text), median of %d | %s ms | under 1 ms |\n", repeats,
                 Fixed(Median(casts), 3).c_str());
     std::printf("| peak working set | %lu KiB | |\n", static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024));
     if (counted)
