@@ -31,19 +31,11 @@ double StartupMs(const std::wstring& program) {
     Run run = Prepare("", L"bench");
     CopyFileW(program.c_str(), (run.dir + L"\\torvane.exe").c_str(), FALSE);
     const double start = Now();
-    if (!Launch(run)) return 0;
-    double shown = 0;
-    while (shown == 0 && WaitForSingleObject(run.pi.hProcess, 1) == WAIT_TIMEOUT) {
-        FindData d = {run.pi.dwProcessId, nullptr};
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&d));
-        if (d.found && SendMessageA(GetDlgItem(d.found, IDC_READING), WM_GETTEXTLENGTH, 0, 0) > 0 &&
-            IsWindowVisible(d.found)) {
-            shown = Now() - start;
-            PostMessageA(d.found, WM_CLOSE, 0, 0);
-        }
-    }
-    Check(shown > 0 && run.WaitExit() == 0, "started, showed its text and closed", Narrow(program));
-    return shown;
+    const bool shown = Launch(run) && WaitForDialog(run, 1);
+    const double elapsed = Now() - start;
+    if (shown) PostMessageA(run.dialog, WM_CLOSE, 0, 0);
+    Check(shown && run.WaitExit() == 0, "started, showed its text and closed", Narrow(program));
+    return shown ? elapsed : 0;
 }
 
 // Bytes of the file and of its resource section.
