@@ -3,9 +3,9 @@
 #include "module_path.h"
 
 AppWindow::AppWindow() {
-    const DWORD n = GetModuleFileNameA(nullptr, modulePath_, MAX_PATH);
+    const DWORD n = GetModuleFileNameW(nullptr, modulePath_, MAX_PATH);
     // A path filling the buffer is cut, not terminated on older systems: treat it as unknown.
-    modulePath_[n < MAX_PATH ? n : 0] = '\0';
+    modulePath_[n < MAX_PATH ? n : 0] = L'\0';
 }
 
 void AppWindow::Attach(HINSTANCE instance, HWND dialog) {
@@ -23,8 +23,6 @@ void AppWindow::MoveTo(long x, long y) {
 
 void AppWindow::Quit() { PostQuitMessage(0); }
 
-static bool IsLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
-
-void AppWindow::ModuleDirectory(char* dest, int size) const {
-    DirectoryOf(modulePath_, dest, static_cast<std::size_t>(size), IsLeadByte);
+void AppWindow::ModuleDirectory(wchar_t* dest, int size) const {
+    DirectoryOf(modulePath_, dest, static_cast<std::size_t>(size));
 }

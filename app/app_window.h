@@ -13,10 +13,10 @@ public:
     void GetRect(RECT* rect) const;
     void MoveTo(long x, long y);
     void Quit();
-    void ModuleDirectory(char* dest, int size) const;
+    void ModuleDirectory(wchar_t* dest, int size) const;
 
 private:
-    char modulePath_[MAX_PATH];
+    wchar_t modulePath_[MAX_PATH];
     HINSTANCE instance_ = nullptr;
     HWND dialog_ = nullptr;
 };

@@ -1,11 +1,11 @@
 // Entry, the main dialog's dispatch, start-up, close and About.
 #include <windows.h>
 
-#include "../divination/reading.h"
 #include "../resources/resource.h"
 #include "../settings/profile_store.h"
 #include "../settings/setting_value.h"
 #include "app_window.h"
+#include "reading.h"
 
 // Built in this order, destroyed in reverse.
 AppWindow g_app;
@@ -13,7 +13,7 @@ ProfileStore g_profile;
 
 namespace {
 constexpr int kWorkCapacity = 1024;
-const char kSection[] = "winpos";
+const wchar_t kSection[] = L"winpos";
 
 // Where the dialog stood when last not minimised: a minimised window reports -32000.
 POINT g_restoredCorner = {0, 0};
@@ -26,15 +26,15 @@ void RememberCorner() {
 }
 
 void PlaceAtSavedPosition() {
-    char work[kWorkCapacity] = {};
+    wchar_t work[kWorkCapacity] = {};
     g_app.ModuleDirectory(work, MAX_PATH);
-    char path[MAX_PATH] = {};
+    wchar_t path[MAX_PATH] = {};
     // No known folder (a path too long for the platform) must not become a bare file name, which
     // the profile functions would look for in the Windows folder. Too long: empty, defaults.
-    if (work[0] != '\0') JoinPath(work, "torvane.ini", path, sizeof path);
+    if (work[0] != L'\0') JoinPath(work, L"torvane.ini", path, MAX_PATH);
     g_profile.SetPath(path);
-    long left = g_profile.ReadInt(kSection, "left", 0);
-    long top = g_profile.ReadInt(kSection, "top", 0);
+    long left = g_profile.ReadInt(kSection, L"left", 0);
+    long top = g_profile.ReadInt(kSection, L"top", 0);
     RECT rect;
     g_app.GetRect(&rect);
     const RECT wanted = {left, top, left + (rect.right - rect.left), top + (rect.bottom - rect.top)};
@@ -48,22 +48,22 @@ void OnInitDialog() {
     FillCountLists();
     PlaceAtSavedPosition();
     SeedFromSystemTime();
-    char work[kWorkCapacity] = {};
-    LoadStringA(g_app.Instance(), IDS_INTRO, work, kWorkCapacity);
-    SetDlgItemTextA(g_app.Dialog(), IDC_READING, work);
+    wchar_t work[kWorkCapacity] = {};
+    LoadStringW(g_app.Instance(), IDS_INTRO, work, kWorkCapacity);
+    SetDlgItemTextW(g_app.Dialog(), IDC_READING, work);
 }
 
 void ShowAbout() {
-    char text[kWorkCapacity] = {};
-    lstrcpynA(text, "作者：林澄\r\n维斯克小工具：https://vesk.example/torvane", kWorkCapacity);
-    MessageBoxA(g_app.Dialog(), text, "关于Torvane", MB_OK);
+    wchar_t text[kWorkCapacity] = {};
+    lstrcpynW(text, L"作者：林澄\r\n维斯克小工具：https://vesk.example/torvane", kWorkCapacity);
+    MessageBoxW(g_app.Dialog(), text, L"关于Torvane", MB_OK);
 }
 
 void CloseMainDialog() {
     EndDialog(g_app.Dialog(), IDCANCEL);
     RememberCorner();
-    g_profile.WriteInt(kSection, "left", g_restoredCorner.x);
-    g_profile.WriteInt(kSection, "top", g_restoredCorner.y);
+    g_profile.WriteInt(kSection, L"left", g_restoredCorner.x);
+    g_profile.WriteInt(kSection, L"top", g_restoredCorner.y);
     g_app.Quit();
 }
 
@@ -95,14 +95,14 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc,
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+    if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDialogProc,
                         reinterpret_cast<LPARAM>(instance)) == -1)
         return 1;  // no dialog: no quit message will ever come
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }

@@ -1,10 +1,8 @@
-// The executable's directory, found without splitting a double-byte character.
+// The executable's directory, found without splitting a character.
 #pragma once
 #include <cstddef>
 
-using LeadByteRule = bool (*)(unsigned char);
-
-// Copies path into dest (whole characters only, at most capacity - 1 bytes, terminated), then cuts
-// it after the last backslash that is a character of its own; GBK trail bytes can be 0x5C too.
-// A path without a backslash stays whole.
-void DirectoryOf(const char* path, char* dest, std::size_t capacity, LeadByteRule isLeadByte);
+// Copies path into dest (whole characters only, at most capacity - 1 UTF-16 units, terminated),
+// then cuts it after the last backslash. A surrogate pair is never split. A path without a
+// backslash stays whole.
+void DirectoryOf(const wchar_t* path, wchar_t* dest, std::size_t capacity);

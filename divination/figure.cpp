@@ -1,7 +1,6 @@
 #include "figure.h"
 
-// Compiled with -fexec-charset=GBK: these are the bytes the lists show.
-const char* const CountLabels[kCountChoices] = {"无字", "一字", "二字", "三字", "四字"};
+const wchar_t* const CountLabels[kCountChoices] = {L"无字", L"一字", L"二字", L"三字", L"四字"};
 
 std::uint32_t SeedOf(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
                      unsigned second) {

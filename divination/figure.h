@@ -4,8 +4,8 @@
 
 constexpr int kCountChoices = 5;
 
-// The five labels every count list holds, GBK bytes, index = count.
-extern const char* const CountLabels[kCountChoices];
+// The five labels every count list holds, index = count.
+extern const wchar_t* const CountLabels[kCountChoices];
 
 inline int FigureId(int upper, int middle, int lower) { return 100 * upper + 10 * middle + lower; }
 

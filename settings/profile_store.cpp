@@ -4,18 +4,20 @@
 
 #include "setting_value.h"
 
-void ProfileStore::SetPath(const char* path) { lstrcpynA(path_, path, sizeof path_); }
+void ProfileStore::SetPath(const wchar_t* path) { lstrcpynW(path_, path, sizeof path_ / sizeof path_[0]); }
 
-long ProfileStore::ReadInt(const char* section, const char* key, long fallback) const {
-    if (path_[0] == '\0') return fallback;
-    char text[kValueReadCapacity] = {};
-    GetPrivateProfileStringA(section, key, "m", text, kValueReadCapacity - 1, path_);
+long ProfileStore::ReadInt(const wchar_t* section, const wchar_t* key, long fallback) const {
+    if (path_[0] == L'\0') return fallback;
+    wchar_t text[kValueReadCapacity] = {};
+    GetPrivateProfileStringW(section, key, L"m", text, kValueReadCapacity - 1, path_);
     return ParseSettingValue(text, fallback);
 }
 
-void ProfileStore::WriteInt(const char* section, const char* key, long value) const {
-    if (path_[0] == '\0') return;
-    char text[kValueWriteCapacity] = {};
-    FormatSettingValue(value, text, sizeof text);
-    WritePrivateProfileStringA(section, key, text, path_);
+// A new file is written in the ANSI code page; the value and names are ASCII, so its bytes are the
+// same on every system.
+void ProfileStore::WriteInt(const wchar_t* section, const wchar_t* key, long value) const {
+    if (path_[0] == L'\0') return;
+    wchar_t text[kValueWriteCapacity] = {};
+    FormatSettingValue(value, text, kValueWriteCapacity);
+    WritePrivateProfileStringW(section, key, text, path_);
 }

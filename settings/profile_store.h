@@ -5,12 +5,12 @@ class ProfileStore {
 public:
     virtual ~ProfileStore() {}
     // An empty path turns reading and writing off; the defaults then apply.
-    void SetPath(const char* path);
-    long ReadInt(const char* section, const char* key, long fallback) const;
-    void WriteInt(const char* section, const char* key, long value) const;
+    void SetPath(const wchar_t* path);
+    long ReadInt(const wchar_t* section, const wchar_t* key, long fallback) const;
+    void WriteInt(const wchar_t* section, const wchar_t* key, long value) const;
 
 private:
-    char path_[260] = {};
+    wchar_t path_[260] = {};
 };
 
 extern ProfileStore g_profile;

@@ -7,11 +7,11 @@ constexpr std::size_t kValueWriteCapacity = 33;
 
 // A stored value as atol reads it, but clamped to long's range instead of overflowing.
 // Text starting with a lower-case 'm' (what a missing key reads as) gives the default.
-long ParseSettingValue(const char* text, long fallback);
+long ParseSettingValue(const wchar_t* text, long fallback);
 
 // Base 10, '-' for negatives, always terminated within capacity.
-void FormatSettingValue(long value, char* dest, std::size_t capacity);
+void FormatSettingValue(long value, wchar_t* dest, std::size_t capacity);
 
 // dir + name into dest; false (and dest empty) when it would not fit, so a cut path never names
 // another file.
-bool JoinPath(const char* dir, const char* name, char* dest, std::size_t capacity);
+bool JoinPath(const wchar_t* dir, const wchar_t* name, wchar_t* dest, std::size_t capacity);

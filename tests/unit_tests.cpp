@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "../app/module_path.h"
@@ -16,10 +17,11 @@ TEST(Figure, NumberDigitsAreTheCountsInOrder) {
     EXPECT_EQ(FigureId(4, 4, 4), 444);
 }
 
-TEST(Figure, LabelsAreGbkBytes) {
-    const char* expected[] = {"\xCE\xDE\xD7\xD6", "\xD2\xBB\xD7\xD6", "\xB6\xFE\xD7\xD6",
-                              "\xC8\xFD\xD7\xD6", "\xCB\xC4\xD7\xD6"};  // 无字 一字 二字 三字 四字
-    for (int i = 0; i < kCountChoices; ++i) EXPECT_STREQ(CountLabels[i], expected[i]) << i;
+TEST(Figure, LabelsAreTheFiveCounts) {
+    // 无字 一字 二字 三字 四字, as UTF-16 code units.
+    const wchar_t expected[][3] = {{0x65E0, 0x5B57, 0}, {0x4E00, 0x5B57, 0}, {0x4E8C, 0x5B57, 0},
+                                   {0x4E09, 0x5B57, 0}, {0x56DB, 0x5B57, 0}};
+    for (int i = 0; i < kCountChoices; ++i) EXPECT_EQ(std::wcscmp(CountLabels[i], expected[i]), 0) << i;
 }
 
 TEST(Random, FirstStepFromUnseededState) {
@@ -43,58 +45,57 @@ TEST(Random, SeedFromClockAndFirstCast) {
 }
 
 TEST(SettingValue, ReadsAsTheProgramAlwaysHasWithOverflowClamped) {
-    struct Case { const char* text; long expected; } cases[] = {
-        {"m", 7},  // a missing key reads back as "m": the default
-        {"12ab", 12}, {"ab", 0}, {"m12", 7}, {"-5", -5}, {"  +42", 42}, {"", 0},
-        {"99999999999999999999999999999", LONG_MAX}, {"-99999999999999999999", LONG_MIN},
-        {"2147483647", 2147483647L}, {"-2147483648", -2147483648L}, {"M5", 0},
+    struct Case { const wchar_t* text; long expected; } cases[] = {
+        {L"m", 7},  // a missing key reads back as "m": the default
+        {L"12ab", 12}, {L"ab", 0}, {L"m12", 7}, {L"-5", -5}, {L"  +42", 42}, {L"", 0},
+        {L"99999999999999999999999999999", LONG_MAX}, {L"-99999999999999999999", LONG_MIN},
+        {L"2147483647", 2147483647L}, {L"-2147483648", -2147483648L}, {L"M5", 0},
+        {L"\xFF10" L"5", 0},  // a full-width digit is no digit
     };
-    for (const Case& c : cases) EXPECT_EQ(ParseSettingValue(c.text, 7), c.expected) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(ParseSettingValue(c.text, 7), c.expected) << c.expected;
 }
 
 TEST(SettingValue, WritesAndReadsBack) {
     for (long value : {0L, -5L, 1280L, LONG_MAX, LONG_MIN}) {
-        char text[kValueWriteCapacity];
-        FormatSettingValue(value, text, sizeof text);
-        EXPECT_EQ(ParseSettingValue(text, 99), value) << text;
+        wchar_t text[kValueWriteCapacity];
+        FormatSettingValue(value, text, kValueWriteCapacity);
+        EXPECT_EQ(ParseSettingValue(text, 99), value) << value;
     }
-    char small[4];
-    FormatSettingValue(-12345, small, sizeof small);
-    EXPECT_STREQ(small, "-12");
+    wchar_t small[4];
+    FormatSettingValue(-12345, small, 4);
+    EXPECT_EQ(std::wcscmp(small, L"-12"), 0);
 }
 
-static bool GbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-
 TEST(ModulePath, DirectoryKeepsTrailingBackslashAndWholeCharacters) {
-    char dir[260];
-    DirectoryOf("C:\\Games\\torvane.exe", dir, sizeof dir, GbkLead);
-    EXPECT_STREQ(dir, "C:\\Games\\");
-    DirectoryOf("torvane.exe", dir, sizeof dir, GbkLead);
-    EXPECT_STREQ(dir, "torvane.exe");
-    // 0x81 0x5C is one GBK character whose second byte looks like a backslash.
-    DirectoryOf("C:\\a\x81\x5C" "b\\x\x81\x5C.exe", dir, sizeof dir, GbkLead);
-    EXPECT_STREQ(dir, "C:\\a\x81\x5C" "b\\");
-    DirectoryOf("C:\\d\\\x81\x5C.exe", dir, sizeof dir, GbkLead);
-    EXPECT_STREQ(dir, "C:\\d\\");
-    // The copy never ends on half a character.
-    char tiny[4];
-    DirectoryOf("ab\x81\x5C", tiny, sizeof tiny, GbkLead);
-    EXPECT_STREQ(tiny, "ab");
+    wchar_t dir[260];
+    DirectoryOf(L"C:\\Games\\torvane.exe", dir, 260);
+    EXPECT_EQ(std::wstring(dir), L"C:\\Games\\");
+    DirectoryOf(L"torvane.exe", dir, 260);
+    EXPECT_EQ(std::wstring(dir), L"torvane.exe");
+    // A folder no ANSI code page spells whole: Chinese, Hangul and a character beyond the BMP.
+    DirectoryOf(L"C:\\灵棋经\xD55C\xD840\xDC00\\灵棋经.exe", dir, 260);
+    EXPECT_EQ(std::wstring(dir), L"C:\\灵棋经\xD55C\xD840\xDC00\\");
+    // The copy never ends on half a surrogate pair; a lone surrogate is a character of its own.
+    wchar_t tiny[4];
+    DirectoryOf(L"ab\xD840\xDC00", tiny, 4);
+    EXPECT_EQ(std::wstring(tiny), L"ab");
+    DirectoryOf(L"a\xD840\\b", tiny, 4);
+    EXPECT_EQ(std::wstring(tiny), L"a\xD840\\");
 }
 
 TEST(ModulePath, SettingsPathThatDoesNotFitIsRefused) {
-    char path[260];
-    const std::string dir = "C:\\" + std::string(244, 'd') + "\\";
-    EXPECT_TRUE(JoinPath(dir.c_str(), "torvane.ini", path, sizeof path));
-    EXPECT_EQ(std::strlen(path), dir.size() + 11);
-    const std::string longer = "C:\\" + std::string(245, 'd') + "\\";
-    EXPECT_FALSE(JoinPath(longer.c_str(), "torvane.ini", path, sizeof path));
-    EXPECT_STREQ(path, "");
+    wchar_t path[260];
+    const std::wstring dir = L"C:\\" + std::wstring(244, L'd') + L"\\";
+    EXPECT_TRUE(JoinPath(dir.c_str(), L"torvane.ini", path, 260));
+    EXPECT_EQ(std::wcslen(path), dir.size() + 11);
+    const std::wstring longer = L"C:\\" + std::wstring(245, L'd') + L"\\";
+    EXPECT_FALSE(JoinPath(longer.c_str(), L"torvane.ini", path, 260));
+    EXPECT_EQ(std::wstring(path), L"");
 }
 
 TEST(ModulePath, NoRoomAtAllIsRefusedWithoutWriting) {
-    // Even an empty path needs a byte for its terminator.
-    char guard[1] = {'#'};
-    EXPECT_FALSE(JoinPath("", "", guard, 0));
-    EXPECT_EQ(guard[0], '#');
+    // Even an empty path needs a unit for its terminator.
+    wchar_t guard[1] = {L'#'};
+    EXPECT_FALSE(JoinPath(L"", L"", guard, 0));
+    EXPECT_EQ(guard[0], L'#');
 }

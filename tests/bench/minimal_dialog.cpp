@@ -1,4 +1,5 @@
-// The yardstick for start-up: the least a dialog program does, built with the program's own flags.
+// The yardstick for start-up: the least a dialog program does, with the program's own dialog,
+// manifest and flags.
 #include <windows.h>
 
 #include "../../resources/resource.h"
@@ -6,7 +7,7 @@
 namespace {
 INT_PTR CALLBACK MinimalDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
-        SetDlgItemTextA(dialog, IDC_READING, "Torvane");
+        SetDlgItemTextW(dialog, IDC_READING, L"Torvane");
         return TRUE;
     }
     if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
@@ -14,6 +15,6 @@ INT_PTR CALLBACK MinimalDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 }
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return static_cast<int>(DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MinimalDialogProc, 0));
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+    return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, MinimalDialogProc, 0));
 }

@@ -8,7 +8,7 @@ enum class After { Written, Unchanged, Absent };
 
 struct AbuseCase {
     const char* name;
-    std::string ini;  // the file before (GBK text, or bytes); empty: no file
+    std::string ini;  // the file before (UTF-8 text, or bytes); empty: no file
     long left, top;   // where the dialog must open
     After after;
     bool keepsLines = true;
@@ -16,7 +16,7 @@ struct AbuseCase {
     const wchar_t* folder = L"abuse";
     const wchar_t* exeName = L"torvane.exe";
     DWORD iniAttributes = 0, dirAttributes = 0;
-    size_t longFolder = 0;  // make the program's folder this many bytes long
+    size_t longFolder = 0;  // make the program's folder this many UTF-16 units long
 };
 
 std::string Garbage(size_t size) {
@@ -29,15 +29,15 @@ std::string Garbage(size_t size) {
     return bytes;
 }
 
-// The case texts are GBK, as this driver's literals are.
-std::string Utf16(const std::string& gbk) {
-    std::wstring w = Wide(gbk, 936);
+// The case texts are UTF-8, as this driver's literals are.
+std::string Utf16(const std::string& utf8) {
+    std::wstring w = Wide(utf8);
     return "\xFF\xFE" + std::string(reinterpret_cast<const char*>(w.data()), w.size() * 2);
 }
 
 std::string FromUtf16(const std::string& bytes) {
     if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0) return bytes;
-    return Narrow(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2), 936);
+    return Narrow(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2));
 }
 
 // Every line of the old file but the two the program owns must still be in the new one.
@@ -85,15 +85,16 @@ void BadInput() {
         {"UTF-16 with BOM", "[other]\r\n名=灵棋\r\n[winpos]\r\nleft=150\r\ntop=55\r\n", 150, 55, After::Written, true, true},
         {"read-only file", stored, 160, 65, After::Unchanged, true, false, L"abuse", L"torvane.exe", FILE_ATTRIBUTE_READONLY},
         {"read-only folder", "", 0, 0, After::Absent, true, false, L"abuse", L"torvane.exe", 0, FILE_ATTRIBUTE_READONLY},
-        {"GBK folder, 0x5C trail byte", stored, 160, 65, After::Written, true, false, L"灵棋\u4e57"},
+        // A folder no ANSI code page spells: 乗 (0x5C as GBK's second byte), Hangul, beyond the BMP.
+        {"folder of Chinese, Hangul and U+20000", stored, 160, 65, After::Written, true, false, L"灵棋\u4e57한\U00020000"},
         {"renamed executable", stored, 160, 65, After::Written, true, false, L"abuse", L"灵棋经.exe"},
         // The longest folder whose program path still fits: the settings work.
-        {"folder of 247 bytes", stored, 160, 65, After::Written, true, false, L"abuse", L"torvane.exe", 0, 0, 247},
+        {"folder of 247 units", stored, 160, 65, After::Written, true, false, L"abuse", L"torvane.exe", 0, 0, 247},
         // A short name still starts from a longer folder, but the settings path no longer fits:
         // nothing read, nothing written, no file elsewhere. (A program path past MAX_PATH cannot
         // be started at all.)
-        {"folder of 250 bytes", stored, 0, 0, After::Unchanged, true, false, L"abuse", L"t.exe", 0, 0, 250},
-        {"folder of 253 bytes", stored, 0, 0, After::Unchanged, true, false, L"abuse", L"t.exe", 0, 0, 253},
+        {"folder of 250 units", stored, 0, 0, After::Unchanged, true, false, L"abuse", L"t.exe", 0, 0, 250},
+        {"folder of 253 units", stored, 0, 0, After::Unchanged, true, false, L"abuse", L"t.exe", 0, 0, 253},
     };
     wchar_t windows[MAX_PATH];
     GetWindowsDirectoryW(windows, MAX_PATH);
@@ -115,10 +116,10 @@ void BadInput() {
             const AbuseCase& c = cases[i];
             Run run = Prepare("", c.folder, c.exeName);
             if (c.longFolder) {
-                // Nested folders up to the wanted length in ANSI bytes, the program moved in.
+                // Nested folders up to the wanted length in UTF-16 units, the program moved in.
                 std::wstring dir = run.dir;
-                while (Narrow(dir, CP_ACP).size() < c.longFolder) {
-                    const size_t room = c.longFolder - Narrow(dir, CP_ACP).size() - 1;
+                while (dir.size() < c.longFolder) {
+                    const size_t room = c.longFolder - dir.size() - 1;
                     size_t piece = room < 100 ? room : 100;
                     if (room - piece == 1) --piece;  // never leave room for a backslash alone
                     dir += L"\\" + std::wstring(piece, L'd');
@@ -126,7 +127,7 @@ void BadInput() {
                 }
                 MoveFileW(Long(run.dir + L"\\" + c.exeName).c_str(), Long(dir + L"\\" + c.exeName).c_str());
                 run.dir = dir;
-                Check(Narrow(dir, CP_ACP).size() == c.longFolder, "folder length", c.name);
+                Check(dir.size() == c.longFolder, "folder length", c.name);
             }
             if (!c.ini.empty()) WriteFileBytes(run.Ini(), c.utf16 ? Utf16(c.ini) : c.ini);
             if (c.iniAttributes) SetFileAttributesW(Long(run.Ini()).c_str(), c.iniAttributes);

@@ -55,11 +55,11 @@ inline void WriteFileBytes(const std::wstring& path, const std::string& data) {
     CloseHandle(f);
 }
 
-// A figure's source file as the dialog must show it: GBK bytes, CR LF breaks.
-inline std::string Expected(const std::wstring& name) {
+// A figure's source file as the dialog must show it: UTF-16, CR LF breaks.
+inline std::wstring Expected(const std::wstring& name) {
     std::string utf8 = ReadFileBytes(g_figures + L"\\" + name), crlf;
     for (char c : utf8) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return Narrow(Wide(crlf), 936);
+    return Wide(crlf);
 }
 
 inline std::wstring FigureFile(int number) {
@@ -77,10 +77,10 @@ struct Run {
     std::wstring Ini() const { return dir + L"\\torvane.ini"; }
     HWND Item(int id) const { return GetDlgItem(dialog, id); }
 
-    std::string Box() const {
-        static char text[8192];
-        text[0] = '\0';
-        SendMessageA(Item(IDC_READING), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    std::wstring Box() const {
+        static wchar_t text[8192];
+        text[0] = L'\0';
+        SendMessageW(Item(IDC_READING), WM_GETTEXT, 8192, reinterpret_cast<LPARAM>(text));
         return text;
     }
     int Selection(int id) const { return static_cast<int>(SendMessageA(Item(id), CB_GETCURSEL, 0, 0)); }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -14,39 +15,42 @@
 namespace {
 
 constexpr long kFallback = -7;
-constexpr char kCanary = '#';
+constexpr wchar_t kCanary = L'#';
 
 // ASan lets a zero-size block take one byte unnoticed, so capacity 0 gets a canary byte instead.
-char* Output(std::size_t capacity) {
-    char* dest = new char[capacity ? capacity : 1];
+wchar_t* Output(std::size_t capacity) {
+    wchar_t* dest = new wchar_t[capacity ? capacity : 1];
     dest[0] = kCanary;
     return dest;
 }
 
-// strtol clamps the same way, so apart from the missing-key marker the two must agree everywhere.
-void CheckParse(const char* text) {
+// wcstol clamps the same way, so apart from the missing-key marker the two must agree wherever the
+// text is ASCII; beyond it wcstol may take other blanks and digits, which the program does not.
+void CheckParse(const wchar_t* text) {
     const long got = ParseSettingValue(text, kFallback);
-    if (text[0] == 'm') {
+    if (text[0] == L'm') {
         CHECK(got == kFallback);
         return;
     }
-    CHECK(got == std::strtol(text, nullptr, 10));
+    for (const wchar_t* p = text; *p; ++p)
+        if (*p > 0x7F) return;
+    CHECK(got == std::wcstol(text, nullptr, 10));
 }
 
 void CheckFormat(long value) {
-    char expected[kValueWriteCapacity];
-    const int length = std::snprintf(expected, sizeof expected, "%ld", value);
-    CHECK(length > 0 && static_cast<std::size_t>(length) < sizeof expected);
+    wchar_t expected[kValueWriteCapacity];
+    const int length = std::swprintf(expected, kValueWriteCapacity, L"%ld", value);
+    CHECK(length > 0 && static_cast<std::size_t>(length) < kValueWriteCapacity);
     for (std::size_t capacity = 0; capacity <= kValueWriteCapacity; ++capacity) {
-        char* dest = Output(capacity);
+        wchar_t* dest = Output(capacity);
         FormatSettingValue(value, dest, capacity);
         if (capacity == 0) {
             CHECK(*dest == kCanary);
         } else {
             // A cut value keeps its leading characters.
             const std::size_t kept = std::min(capacity - 1, static_cast<std::size_t>(length));
-            CHECK(std::memchr(dest, '\0', capacity) == dest + kept);
-            CHECK(std::memcmp(dest, expected, kept) == 0);
+            CHECK(std::wmemchr(dest, L'\0', capacity) == dest + kept);
+            CHECK(std::wmemcmp(dest, expected, kept) == 0);
             if (kept == static_cast<std::size_t>(length))
                 CHECK(ParseSettingValue(dest, kFallback) == value);
         }
@@ -54,14 +58,14 @@ void CheckFormat(long value) {
     }
 }
 
-void CheckJoin(const char* dir, const char* name) {
-    const std::string whole = std::string(dir) + name;
+void CheckJoin(const wchar_t* dir, const wchar_t* name) {
+    const std::wstring whole = std::wstring(dir) + name;
     for (std::size_t capacity = 0; capacity <= whole.size() + 2; ++capacity) {
-        char* dest = Output(capacity);
+        wchar_t* dest = Output(capacity);
         const bool joined = JoinPath(dir, name, dest, capacity);
         CHECK(joined == (whole.size() < capacity));
         if (joined) CHECK(whole == dest);
-        else CHECK(dest[0] == (capacity == 0 ? kCanary : '\0'));
+        else CHECK(dest[0] == (capacity == 0 ? kCanary : L'\0'));
         delete[] dest;
     }
 }
@@ -70,13 +74,14 @@ void CheckJoin(const char* dir, const char* name) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 1024) return 0;
-    std::vector<char> text(size + 1, '\0');  // exact size: a read past the NUL is caught
-    std::memcpy(text.data(), data, size);
+    // Each byte one UTF-16 unit (0x80 and up mapped past ASCII), so the seeds stay readable text.
+    std::vector<wchar_t> text(size + 1, L'\0');  // exact size: a read past the NUL is caught
+    for (std::size_t i = 0; i < size; ++i) text[i] = data[i] < 0x80 ? data[i] : static_cast<wchar_t>(0x3000 + data[i]);
     CheckParse(text.data());
     // What the program's reader can hand over: at most kValueReadCapacity - 2 characters.
     const std::size_t readLength = std::min(size, kValueReadCapacity - 2);
-    std::vector<char> read(readLength + 1, '\0');
-    std::memcpy(read.data(), data, readLength);
+    std::vector<wchar_t> read(readLength + 1, L'\0');
+    std::copy(text.begin(), text.begin() + readLength, read.begin());
     CheckParse(read.data());
 
     CheckFormat(ParseSettingValue(text.data(), kFallback));
@@ -87,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Directory, then file name after the first NUL; a bare directory gets the program's own name.
-    const std::size_t dirLength = std::strlen(text.data());
-    CheckJoin(text.data(), dirLength < size ? text.data() + dirLength + 1 : "torvane.ini");
+    const std::size_t dirLength = std::wcslen(text.data());
+    CheckJoin(text.data(), dirLength < size ? text.data() + dirLength + 1 : L"torvane.ini");
     return 0;
 }

@@ -1,4 +1,4 @@
-// The count lists, the reading and the cast, on the main dialog.
+// The dialog's work: the count lists, the reading and the cast.
 #pragma once
 
 void FillCountLists();

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "../app/app_window.h"
+#include "../divination/figure.h"
 #include "../resources/resource.h"
-#include "figure.h"
+#include "app_window.h"
 
 namespace {
 RandomGenerator g_random;
@@ -15,9 +15,9 @@ constexpr int kReadingCapacity = 3001;
 void FillCountLists() {
     for (int id : kCountLists) {
         HWND list = GetDlgItem(g_app.Dialog(), id);
-        for (const char* label : CountLabels)
-            SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
-        SendMessageA(list, CB_SETCURSEL, 0, 0);
+        for (const wchar_t* label : CountLabels)
+            SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
+        SendMessageW(list, CB_SETCURSEL, 0, 0);
     }
 }
 
@@ -25,12 +25,12 @@ void Interpret() {
     HWND dialog = g_app.Dialog();
     int counts[3];
     for (int i = 0; i < 3; ++i)
-        counts[i] = static_cast<int>(SendMessageA(GetDlgItem(dialog, kCountLists[i]), CB_GETCURSEL, 0, 0));
-    char text[kReadingCapacity];
-    text[0] = '\0';
-    LoadStringA(g_app.Instance(), static_cast<UINT>(FigureId(counts[0], counts[1], counts[2])), text,
+        counts[i] = static_cast<int>(SendMessageW(GetDlgItem(dialog, kCountLists[i]), CB_GETCURSEL, 0, 0));
+    wchar_t text[kReadingCapacity];
+    text[0] = L'\0';
+    LoadStringW(g_app.Instance(), static_cast<UINT>(FigureId(counts[0], counts[1], counts[2])), text,
                 kReadingCapacity);
-    SetWindowTextA(GetDlgItem(dialog, IDC_READING), text);
+    SetWindowTextW(GetDlgItem(dialog, IDC_READING), text);
 }
 
 void SeedFromSystemTime() {
@@ -41,6 +41,6 @@ void SeedFromSystemTime() {
 
 void CastAtRandom() {
     for (int id : kCountLists)
-        SendMessageA(GetDlgItem(g_app.Dialog(), id), CB_SETCURSEL, static_cast<WPARAM>(g_random.NextCount()), 0);
+        SendMessageW(GetDlgItem(g_app.Dialog(), id), CB_SETCURSEL, static_cast<WPARAM>(g_random.NextCount()), 0);
     Interpret();
 }
