@@ -1,5 +1,5 @@
-# The release archive holds exactly the built torvane.exe and the readme, the readme in GBK with
-# CR LF line ends.   cmake -DZIP=... -DEXE=... -P check_dist.cmake
+# The release archive holds exactly the built torvane.exe and the readme, the readme in UTF-8 with a
+# byte-order mark and CR LF line ends.   cmake -DZIP=... -DEXE=... -P check_dist.cmake
 set(out ${CMAKE_CURRENT_BINARY_DIR}/dist-check)
 file(REMOVE_RECURSE ${out})
 file(MAKE_DIRECTORY ${out})
@@ -18,7 +18,8 @@ string(REGEX MATCHALL " 0a" lf "${bytes}")
 string(REGEX MATCHALL " 0d 0a" crlf "${bytes}")
 list(LENGTH lf lf)
 list(LENGTH crlf crlf)
-string(FIND "${bytes}" " c1 e9 c6 e5 be ad" gbk)  # 灵棋经 in GBK
-if(lf EQUAL 0 OR NOT lf EQUAL crlf OR gbk EQUAL -1)
-  message(FATAL_ERROR "readme.txt is not GBK with CR LF")
+string(FIND "${bytes}" " e7 81 b5 e6 a3 8b e7 bb 8f" utf8)  # 灵棋经 in UTF-8
+string(FIND "${bytes}" " ef bb bf" bom)
+if(lf EQUAL 0 OR NOT lf EQUAL crlf OR utf8 EQUAL -1 OR NOT bom EQUAL 0)
+  message(FATAL_ERROR "readme.txt is not UTF-8 with a byte-order mark and CR LF")
 endif()

@@ -119,6 +119,8 @@ TEST(FigureTexts, NoStrayFilesAndTheIntroductionFits) {
     int paragraphs = 0;
     for (const std::string& line : Lines(intro)) paragraphs += StartsWith(line, "　　");
     EXPECT_EQ(paragraphs, 3);
+    // The reader must not take our wording for the book's.
+    EXPECT_NE(intro.find("是我们自己的译写，并非原书原文。"), std::string::npos);
     const long gbk = Converted(intro, "GBK");
     EXPECT_GT(gbk, 0);
     EXPECT_LE(gbk, 1023);
