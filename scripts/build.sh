@@ -1,10 +1,21 @@
 #!/bin/bash
-# Builds the Windows executable (build/win) and the host tests (build/host).
+# Builds the Windows executable (build/win) and the host tests (build/host). Where 32-bit code runs
+# only under emulation, also a 64-bit build of the same sources (build/win64) for the end-to-end bulk.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
-cmake -S "$ROOT" -B "$ROOT/build/win" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$ROOT/build/win" -j2 --target all dist
+windows() {  # windows FOLDER PROCESSOR TARGET...
+  local dir="$1" cpu="$2"; shift 2
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw.cmake" -DMINGW_PROCESSOR="$cpu" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$dir" -j2 --target "$@"
+}
+windows "$ROOT/build/win" i686 all dist
 if [ "${1:-}" = "--with-tests" ]; then
-  cmake -S "$ROOT" -B "$ROOT/build/host" -DWIN_BUILD="$ROOT/build/win" >/dev/null
+  E2E="$ROOT/build/win"
+  if "$ROOT/scripts/emulated.sh"; then
+    E2E="$ROOT/build/win64"
+    windows "$E2E" x86_64 torvane e2e minimal_dialog
+  fi
+  cmake -S "$ROOT" -B "$ROOT/build/host" -DWIN_BUILD="$ROOT/build/win" -DE2E_BUILD="$E2E" >/dev/null
   cmake --build "$ROOT/build/host" -j2
 fi

@@ -5,12 +5,16 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 need=()
 command -v i686-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-i686 binutils-mingw-w64-i686)
+# The 64-bit build runs the end-to-end bulk where 32-bit code is only emulated.
+command -v x86_64-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
 command -v g++ >/dev/null || need+=(g++)
 command -v cmake >/dev/null || need+=(cmake)
 [ -e /usr/lib/wine/wine ] || need+=(wine wine32:i386 wine64)
 command -v Xvfb >/dev/null || need+=(xvfb xauth)
 command -v xauth >/dev/null || need+=(xauth)
 [ -e /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc ] || need+=(fonts-wqy-zenhei)
+# A Song face with bitmaps for small sizes: the dialog's 宋体 at 96 DPI, as a Chinese Windows draws it.
+[ -e /usr/share/fonts/truetype/arphic/uming.ttc ] || need+=(fonts-arphic-uming)
 command -v locale-gen >/dev/null || need+=(locales)
 [ -e /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 command -v import >/dev/null || need+=(imagemagick)
@@ -29,11 +33,15 @@ if [ ${#need[@]} -gt 0 ]; then
   done
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${need[@]}"
 fi
-if ! locale -a | grep -qi '^zh_CN\.utf8$'; then
-  $SUDO sed -i 's/^# *zh_CN.UTF-8 UTF-8/zh_CN.UTF-8 UTF-8/' /etc/locale.gen
-  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
-  $SUDO locale-gen >/dev/null
-fi
+# Wine takes its ANSI code page from the locale: 936, 950, 932 and 1252, one system language each.
+missing=0
+for loc in zh_CN zh_TW ja_JP en_US; do
+  locale -a | grep -qi "^$loc\.utf8$" && continue
+  missing=1
+  $SUDO sed -i "s/^# *$loc.UTF-8 UTF-8/$loc.UTF-8 UTF-8/" /etc/locale.gen
+  grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen || echo "$loc.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+done
+[ $missing -eq 0 ] || $SUDO locale-gen >/dev/null
 # Some virtual machines run no 32-bit code natively; Wine's 32-bit loader then runs under qemu.
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
   [ -e /proc/sys/fs/binfmt_misc/register ] || $SUDO mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc

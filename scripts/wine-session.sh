@@ -3,7 +3,9 @@
 #   wine-session.sh start BUILD   |   wine-session.sh stop BUILD
 set -uo pipefail
 BUILD="$2"
-export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+SESSION="$BUILD"
+TORVANE_LOCALE=zh_CN.UTF-8
+. "$(dirname "$0")/wine-env.sh"
 # Daemons started here must not hold the caller's output open.
 exec >>"$BUILD/wine-session.log" 2>&1
 case "$1" in
@@ -18,17 +20,37 @@ start)
     echo "$DISPLAY" > "$BUILD/display"
   fi
   export DISPLAY="$(cat "$BUILD/display")"
-  mkdir -p "$WINEPREFIX"
-  wineserver -p
-  if [ ! -e "$WINEPREFIX/.torvane-ready-2" ]; then
+  # The fonts as the system has them, but AR PL UMing (宋体's stand-in, below) without antialiasing,
+  # so that Wine draws its bitmaps at small sizes as Windows draws 宋体's. Cached in the build.
+  cat > "$FONTCONFIG_FILE" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts</dir>
+  <cachedir>$BUILD/fontconfig</cachedir>
+  <match target="scan">
+    <test name="family"><string>AR PL UMing CN</string></test>
+    <edit name="antialias" mode="assign"><bool>false</bool></edit>
+  </match>
+</fontconfig>
+CONF
+  fc-cache
+  # A 64-bit prefix runs both the shipped 32-bit program and the 64-bit build.
+  export WINEARCH=win64
+  if [ ! -e "$WINEPREFIX/.torvane-ready-4" ]; then
+    rm -rf "$WINEPREFIX"  # one made by an older run: 32-bit only, or other fonts
+    mkdir -p "$WINEPREFIX"
+    wineserver -p
     # Create the prefix before anything else runs in it.
-    wine wineboot -i
-    # The dialog asks for 宋体; have it drawn with the installed CJK font.
-    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"\xcb\xce\xcc\xe5"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"FontSmoothing"="2"\r\n"FontSmoothingType"=dword:00000002\r\n"FontSmoothingGamma"=dword:00000578\r\n"FontSmoothingOrientation"=dword:00000001\r\n' > "$BUILD/fonts.reg"
-    wine regedit /s "$(winepath -w "$BUILD/fonts.reg" 2>/dev/null || echo "Z:${BUILD//\//\\}\\fonts.reg")" && touch "$WINEPREFIX/.torvane-ready-2"
+    /usr/lib/wine/wine64 wineboot -i
+    # The dialog asks for 宋体: have it drawn with a Song face that has bitmaps for small sizes, as
+    # on a Chinese Windows. The .reg file is in GBK, as regedit reads it under code page 936.
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"\xcb\xce\xcc\xe5"="AR PL UMing CN"\r\n"SimSun"="AR PL UMing CN"\r\n' > "$BUILD/fonts.reg"
+    /usr/lib/wine/wine64 regedit /s "Z:${BUILD//\//\\}\\fonts.reg" && touch "$WINEPREFIX/.torvane-ready-4"
   else
+    wineserver -p
     # Start the prefix's services here, so that they hold this log open and not a test's output.
-    wine wineboot
+    /usr/lib/wine/wine64 wineboot
   fi
   ;;
 stop)
