@@ -109,6 +109,9 @@ void AboutAndClosing() {
     SetWindowPos(run.dialog, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     PostMessageA(run.dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     ExpectClosedAt(run, 40, 30, "Alt+F4");
+    // A new file is plain ASCII lines under any code page, as earlier builds read and wrote it.
+    const std::string written = ReadFileBytes(run.Ini());
+    Check(written == "[winpos]\r\nleft=40\r\ntop=30\r\n", "new settings file in ASCII", written);
 }
 
 void Settings() {
