@@ -15,6 +15,7 @@ command -v xauth >/dev/null || need+=(xauth)
 [ -e /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc ] || need+=(fonts-wqy-zenhei)
 # A Song face with bitmaps for small sizes: the dialog's 宋体 at 96 DPI, as a Chinese Windows draws it.
 [ -e /usr/share/fonts/truetype/arphic/uming.ttc ] || need+=(fonts-arphic-uming)
+command -v fc-cache >/dev/null || need+=(fontconfig)
 command -v locale-gen >/dev/null || need+=(locales)
 [ -e /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 command -v import >/dev/null || need+=(imagemagick)
