@@ -12,9 +12,6 @@ WIN="$ROOT/build/win"
 BENCH="$WIN"
 DRIVER="$WIN/e2e.exe"
 if "$ROOT/scripts/emulated.sh"; then
-  cmake -S "$ROOT" -B "$ROOT/build/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw.cmake" \
-        -DMINGW_PROCESSOR=x86_64 -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$ROOT/build/win64" -j2 --target torvane e2e minimal_dialog
   DRIVER="$ROOT/build/win64/e2e.exe"
   [ "${TORVANE_BENCH_32:-}" = 1 ] || BENCH="$ROOT/build/win64"
 fi

@@ -1,7 +1,7 @@
 #!/bin/bash
-# Runs a Windows program in the run's Wine session (build/win); Unix paths among its arguments
-# become Windows ones. TORVANE_LOCALE sets the system language Wine gives it (zh_CN.UTF-8 if unset).
-# The session is the one in build/win, whichever build the program is from.
+# Runs a Windows program, of whichever build, in the run's Wine session (build/win); Unix paths among
+# its arguments become Windows ones. TORVANE_LOCALE sets the system language Wine gives it
+# (zh_CN.UTF-8 if unset).
 #   wine-run.sh PROGRAM.exe ARG...
 set -uo pipefail
 PROGRAM="$1"; shift

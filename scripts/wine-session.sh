@@ -37,10 +37,11 @@ CONF
   fc-cache
   # A 64-bit prefix runs both the shipped 32-bit program and the 64-bit build.
   export WINEARCH=win64
+  # A prefix made by an older run (32-bit only, or other fonts) is made anew.
+  [ -e "$WINEPREFIX/.torvane-ready-4" ] || rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wineserver -p
   if [ ! -e "$WINEPREFIX/.torvane-ready-4" ]; then
-    rm -rf "$WINEPREFIX"  # one made by an older run: 32-bit only, or other fonts
-    mkdir -p "$WINEPREFIX"
-    wineserver -p
     # Create the prefix before anything else runs in it.
     /usr/lib/wine/wine64 wineboot -i
     # The dialog asks for 宋体: have it drawn with a Song face that has bitmaps for small sizes, as
@@ -48,7 +49,6 @@ CONF
     printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"\xcb\xce\xcc\xe5"="AR PL UMing CN"\r\n"SimSun"="AR PL UMing CN"\r\n' > "$BUILD/fonts.reg"
     /usr/lib/wine/wine64 regedit /s "Z:${BUILD//\//\\}\\fonts.reg" && touch "$WINEPREFIX/.torvane-ready-4"
   else
-    wineserver -p
     # Start the prefix's services here, so that they hold this log open and not a test's output.
     /usr/lib/wine/wine64 wineboot
   fi
