@@ -5,6 +5,7 @@
 #include "../settings/profile_store.h"
 #include "../settings/setting_value.h"
 #include "app_window.h"
+#include "language.h"
 #include "reading.h"
 
 // Built in this order, destroyed in reverse.
@@ -13,6 +14,7 @@ ProfileStore g_profile;
 
 namespace {
 constexpr int kWorkCapacity = 1024;
+constexpr int kCaptionCapacity = 64;
 const wchar_t kSection[] = L"winpos";
 
 // Where the dialog stood when last not minimised: a minimised window reports -32000.
@@ -49,14 +51,15 @@ void OnInitDialog() {
     PlaceAtSavedPosition();
     SeedFromSystemTime();
     wchar_t work[kWorkCapacity] = {};
-    LoadStringW(g_app.Instance(), IDS_INTRO, work, kWorkCapacity);
+    g_app.LoadText(IDS_INTRO, work, kWorkCapacity);
     SetDlgItemTextW(g_app.Dialog(), IDC_READING, work);
 }
 
 void ShowAbout() {
-    wchar_t text[kWorkCapacity] = {};
-    lstrcpynW(text, L"作者：林澄\r\n维斯克小工具：https://vesk.example/torvane", kWorkCapacity);
-    MessageBoxW(g_app.Dialog(), text, L"关于Torvane", MB_OK);
+    wchar_t text[kWorkCapacity] = {}, caption[kCaptionCapacity] = {};
+    g_app.LoadText(IDS_ABOUT_TEXT, text, kWorkCapacity);
+    g_app.LoadText(IDS_ABOUT_CAPTION, caption, kCaptionCapacity);
+    MessageBoxW(g_app.Dialog(), text, caption, MB_OK);
 }
 
 void CloseMainDialog() {
@@ -96,9 +99,14 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
-    if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDialogProc,
-                        reinterpret_cast<LPARAM>(instance)) == -1)
-        return 1;  // no dialog: no quit message will ever come
+    g_app.Attach(instance, nullptr);
+    g_app.SetLanguage(EditionFor(GetUserDefaultUILanguage(), GetUserDefaultLangID()));
+    const void* dialog = g_app.Resource(RT_DIALOG, MAKEINTRESOURCEW(IDD_MAIN));
+    // No dialog: no quit message will ever come.
+    if (dialog == nullptr ||
+        DialogBoxIndirectParamW(instance, static_cast<LPCDLGTEMPLATEW>(dialog), nullptr, MainDialogProc,
+                                reinterpret_cast<LPARAM>(instance)) == -1)
+        return 1;
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

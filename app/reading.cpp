@@ -10,13 +10,17 @@ namespace {
 RandomGenerator g_random;
 const int kCountLists[] = {IDC_UPPER, IDC_MIDDLE, IDC_LOWER};
 constexpr int kReadingCapacity = 3001;
+constexpr int kLabelCapacity = 16;
 }  // namespace
 
 void FillCountLists() {
     for (int id : kCountLists) {
         HWND list = GetDlgItem(g_app.Dialog(), id);
-        for (const wchar_t* label : CountLabels)
+        for (int count = 0; count < kCountChoices; ++count) {
+            wchar_t label[kLabelCapacity];
+            g_app.LoadText(IDS_COUNT_0 + count, label, kLabelCapacity);
             SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
+        }
         SendMessageW(list, CB_SETCURSEL, 0, 0);
     }
 }
@@ -28,8 +32,7 @@ void Interpret() {
         counts[i] = static_cast<int>(SendMessageW(GetDlgItem(dialog, kCountLists[i]), CB_GETCURSEL, 0, 0));
     wchar_t text[kReadingCapacity];
     text[0] = L'\0';
-    LoadStringW(g_app.Instance(), static_cast<UINT>(FigureId(counts[0], counts[1], counts[2])), text,
-                kReadingCapacity);
+    g_app.LoadText(static_cast<UINT>(FigureId(counts[0], counts[1], counts[2])), text, kReadingCapacity);
     SetWindowTextW(GetDlgItem(dialog, IDC_READING), text);
 }
 

@@ -1,7 +1,5 @@
 #include "figure.h"
 
-const wchar_t* const CountLabels[kCountChoices] = {L"无字", L"一字", L"二字", L"三字", L"四字"};
-
 std::uint32_t SeedOf(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
                      unsigned second) {
     return 365u * year + 30u * month + 1440u * day + 60u * hour + 60u * minute + second;

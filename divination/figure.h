@@ -4,9 +4,6 @@
 
 constexpr int kCountChoices = 5;
 
-// The five labels every count list holds, index = count.
-extern const wchar_t* const CountLabels[kCountChoices];
-
 inline int FigureId(int upper, int middle, int lower) { return 100 * upper + 10 * middle + lower; }
 
 // Seed from a UTC time; hour and minute both weigh 60 (kept as the casts have always been drawn).

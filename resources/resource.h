@@ -13,6 +13,10 @@
 #define IDC_ABOUT 1005
 
 #define IDS_INTRO 30001
+#define IDS_ABOUT_CAPTION 30002
+#define IDS_ABOUT_TEXT 30003
+// The five count labels, index = count: IDS_COUNT_0 + count.
+#define IDS_COUNT_0 30010
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -20,6 +20,10 @@ command -v locale-gen >/dev/null || need+=(locales)
 [ -e /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 command -v import >/dev/null || need+=(imagemagick)
 command -v xwininfo >/dev/null || need+=(x11-utils)
+# The Traditional edition is made from the Simplified texts at build time.
+command -v opencc >/dev/null || need+=(opencc)
+# The casting test runs with a clock eight hours from UTC.
+[ -e /usr/share/zoneinfo/Asia/Taipei ] || need+=(tzdata)
 command -v qemu-i386-static >/dev/null || need+=(qemu-user-static)
 command -v clang++ >/dev/null || need+=(clang)
 # The fuzz tests' libFuzzer is in clang's runtime, only a recommendation of clang's, so named here.

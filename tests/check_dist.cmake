@@ -1,25 +1,30 @@
-# The release archive holds exactly the built torvane.exe and the readme, the readme in UTF-8 with a
-# byte-order mark and CR LF line ends.   cmake -DZIP=... -DEXE=... -P check_dist.cmake
+# The release archive holds exactly the built torvane.exe and a readme in each script, each readme in
+# UTF-8 with a byte-order mark and CR LF line ends.   cmake -DZIP=... -DEXE=... -P check_dist.cmake
 set(out ${CMAKE_CURRENT_BINARY_DIR}/dist-check)
 file(REMOVE_RECURSE ${out})
 file(MAKE_DIRECTORY ${out})
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${ZIP} WORKING_DIRECTORY ${out} RESULT_VARIABLE status)
 file(GLOB entries RELATIVE ${out} ${out}/*)
-if(NOT status EQUAL 0 OR NOT entries STREQUAL "readme.txt;torvane.exe")
+if(NOT status EQUAL 0 OR NOT entries STREQUAL "readme-zh-Hant.txt;readme.txt;torvane.exe")
   message(FATAL_ERROR "archive holds: ${entries}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${EXE} ${out}/torvane.exe RESULT_VARIABLE differs)
 if(differs)
   message(FATAL_ERROR "torvane.exe in the archive is not the one built")
 endif()
-file(READ ${out}/readme.txt bytes HEX)
-string(REGEX REPLACE "(..)" " \\1" bytes "${bytes}")  # byte-aligned: " c1 e9 ..."
-string(REGEX MATCHALL " 0a" lf "${bytes}")
-string(REGEX MATCHALL " 0d 0a" crlf "${bytes}")
-list(LENGTH lf lf)
-list(LENGTH crlf crlf)
-string(FIND "${bytes}" " e7 81 b5 e6 a3 8b e7 bb 8f" utf8)  # 灵棋经 in UTF-8
-string(FIND "${bytes}" " ef bb bf" bom)
-if(lf EQUAL 0 OR NOT lf EQUAL crlf OR utf8 EQUAL -1 OR NOT bom EQUAL 0)
-  message(FATAL_ERROR "readme.txt is not UTF-8 with a byte-order mark and CR LF")
-endif()
+# Each readme names the book in its own script: 灵棋经, 靈棋經.
+foreach(readme_title IN ITEMS "readme.txt: e7 81 b5 e6 a3 8b e7 bb 8f" "readme-zh-Hant.txt: e9 9d 88 e6 a3 8b e7 b6 93")
+  string(REGEX REPLACE ":.*" "" readme "${readme_title}")
+  string(REGEX REPLACE ".*:" "" title "${readme_title}")
+  file(READ ${out}/${readme} bytes HEX)
+  string(REGEX REPLACE "(..)" " \\1" bytes "${bytes}")  # byte-aligned: " c1 e9 ..."
+  string(REGEX MATCHALL " 0a" lf "${bytes}")
+  string(REGEX MATCHALL " 0d 0a" crlf "${bytes}")
+  list(LENGTH lf lf)
+  list(LENGTH crlf crlf)
+  string(FIND "${bytes}" "${title}" utf8)
+  string(FIND "${bytes}" " ef bb bf" bom)
+  if(lf EQUAL 0 OR NOT lf EQUAL crlf OR utf8 EQUAL -1 OR NOT bom EQUAL 0)
+    message(FATAL_ERROR "${readme} is not UTF-8 with a byte-order mark and CR LF, naming the book")
+  endif()
+endforeach()

@@ -1,4 +1,5 @@
-// The window-free logic: figure numbers, labels, the generator and seed, setting values, paths.
+// The window-free logic: figure numbers, the edition, string blocks, the generator and seed,
+// setting values, paths.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -6,6 +7,7 @@
 #include <cwchar>
 #include <string>
 
+#include "../app/language.h"
 #include "../app/module_path.h"
 #include "../divination/figure.h"
 #include "../settings/setting_value.h"
@@ -17,11 +19,41 @@ TEST(Figure, NumberDigitsAreTheCountsInOrder) {
     EXPECT_EQ(FigureId(4, 4, 4), 444);
 }
 
-TEST(Figure, LabelsAreTheFiveCounts) {
-    // 无字 一字 二字 三字 四字, as UTF-16 code units.
-    const wchar_t expected[][3] = {{0x65E0, 0x5B57, 0}, {0x4E00, 0x5B57, 0}, {0x4E8C, 0x5B57, 0},
-                                   {0x4E09, 0x5B57, 0}, {0x56DB, 0x5B57, 0}};
-    for (int i = 0; i < kCountChoices; ++i) EXPECT_EQ(std::wcscmp(CountLabels[i], expected[i]), 0) << i;
+TEST(Language, EditionFollowsTheUiLanguageThenTheLocale) {
+    const struct { unsigned short ui, locale, edition; } cases[] = {
+        {0x0404, 0x0404, kTraditionalChinese},  // Taiwan
+        {0x0C04, 0x0409, kTraditionalChinese},  // Hong Kong UI, English locale
+        {0x1404, 0x0804, kTraditionalChinese},  // Macau UI: the Chinese UI decides
+        {0x7C04, 0x0409, kTraditionalChinese},  // Chinese (Traditional) without a region
+        {0x0804, 0x0404, kSimplifiedChinese},   // mainland UI, Taiwan locale
+        {0x1004, 0x0C04, kSimplifiedChinese},   // Singapore
+        {0x0409, 0x0804, kSimplifiedChinese},   // a mainland user on an English Windows
+        {0x0409, 0x0404, kTraditionalChinese},  // a Taiwanese user on an English Windows
+        {0x0411, 0x0C04, kTraditionalChinese},
+        {0x0409, 0x0409, kSimplifiedChinese},
+        {0x0411, 0x0411, kSimplifiedChinese},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EditionFor(c.ui, c.locale), c.edition) << std::hex << c.ui << " " << c.locale;
+}
+
+TEST(Language, StringsAreTakenFromTheirBlockWithinBounds) {
+    // Strings 0 "", 1 "ab", 2 "", 3 "xyz"; 4 to 15 missing, as a block ends after its last string.
+    const unsigned short block[] = {0, 2, 'a', 'b', 0, 3, 'x', 'y', 'z'};
+    const std::size_t units = sizeof block / sizeof block[0];
+    wchar_t out[8];
+    const struct { unsigned index; std::size_t units, capacity; const wchar_t* want; } cases[] = {
+        {1, units, 8, L"ab"}, {3, units, 8, L"xyz"}, {0, units, 8, L""}, {2, units, 8, L""},
+        {15, units, 8, L""}, {3, units, 3, L"xy"}, {3, units, 1, L""},
+        {3, units - 1, 8, L"xy"}, {3, 5, 8, L""}, {1, 0, 8, L""},
+    };
+    for (const auto& c : cases) {
+        std::wmemset(out, L'#', 8);
+        StringFromBlock(c.units ? block : nullptr, c.units, c.index, out, c.capacity);
+        EXPECT_EQ(std::wcscmp(out, c.want), 0) << c.index << " " << c.units << " " << c.capacity;
+    }
+    out[0] = L'#';
+    StringFromBlock(block, units, 1, out, 0);  // no room at all: nothing written
+    EXPECT_EQ(out[0], L'#');
 }
 
 TEST(Random, FirstStepFromUnseededState) {

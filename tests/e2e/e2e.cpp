@@ -9,7 +9,7 @@ void Startup() {
     if (!Start(run)) return;
     Check(run.Box() == Expected(L"intro.txt"), "introduction shown");
     const int lists[] = {IDC_UPPER, IDC_MIDDLE, IDC_LOWER};
-    const wchar_t* labels[] = {L"无字", L"一字", L"二字", L"三字", L"四字"};
+    const wchar_t* labels[] = {Word(L"无字", L"無字"), L"一字", L"二字", L"三字", L"四字"};
     for (int id : lists) {
         Check(run.Selection(id) == 0, "list at 0");
         Check(SendMessageA(run.Item(id), CB_GETCOUNT, 0, 0) == 5, "five labels");
@@ -18,6 +18,13 @@ void Startup() {
             SendMessageW(run.Item(id), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
             Check(wcscmp(text, labels[i]) == 0, "label", Narrow(text));
         }
+    }
+    const struct { int id; const wchar_t* text; } buttons[] = {
+        {IDOK, L"解析"}, {IDC_RANDOM, Word(L"随机起课", L"隨機起課")}, {IDC_ABOUT, Word(L"关于", L"關於")}};
+    for (auto& b : buttons) {
+        wchar_t text[16] = {};
+        SendMessageW(run.Item(b.id), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(text));
+        Check(wcscmp(text, b.text) == 0, "button", Narrow(text));
     }
     GUITHREADINFO gui = {};
     gui.cbSize = sizeof gui;
@@ -50,6 +57,12 @@ void Startup() {
 }
 
 void Casting() {
+    // The run's clock is eight hours ahead of UTC, as in Taipei: a cast seeded from local time fails.
+    SYSTEMTIME utc, local;
+    GetSystemTime(&utc);
+    GetLocalTime(&local);
+    Check((local.wHour - utc.wHour + 24) % 24 == 8, "local time eight hours ahead of UTC",
+          Num(local.wHour) + " vs " + Num(utc.wHour));
     Run run = Prepare();
     if (!Start(run)) return;
     run.Command(IDC_RANDOM);
@@ -97,9 +110,9 @@ void AboutAndClosing() {
         wchar_t caption[64] = {}, text[256] = {};
         SendMessageW(io[1], WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption));
         SendMessageW(GetDlgItem(io[1], 0xFFFF), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-        Check(wcscmp(caption, L"关于Torvane") == 0, "About caption", Narrow(caption));
+        Check(wcscmp(caption, Word(L"关于Torvane", L"關於Torvane")) == 0, "About caption", Narrow(caption));
         std::wstring t = text;
-        Check(t.rfind(L"作者：", 0) == 0 && t.find(L"\r\n") != std::wstring::npos && t.find(L"：https://") != std::wstring::npos,
+        Check(t.rfind(L"作者：", 0) == 0 && t.find(std::wstring(L"\r\n") + Word(L"维斯克小工具", L"維斯克小工具") + L"：https://") != std::wstring::npos,
               "About text", Narrow(t));
         PostMessageA(io[1], WM_COMMAND, IDOK, 0);
     }
@@ -254,6 +267,8 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring scenario = argv[1];
     // The run names the system language it means to test; a missing locale would quietly give 1252.
     wchar_t acp[16] = {};
+    wchar_t edition[16] = {};
+    g_traditional = GetEnvironmentVariableW(L"TORVANE_EDITION", edition, 16) && wcscmp(edition, L"zh-Hant") == 0;
     if (GetEnvironmentVariableW(L"TORVANE_ACP", acp, 16))
         Check(GetACP() == static_cast<UINT>(_wtoi(acp)), "ANSI code page", Num(GetACP()) + ", not " + Narrow(acp));
     if (scenario == L"startup") Startup();

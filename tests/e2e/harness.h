@@ -13,6 +13,12 @@
 
 inline int g_failures = 0;
 inline std::wstring g_exe, g_figures;
+inline bool g_traditional = false;  // the run's system language reads the Traditional edition
+
+// The program's own words as each edition must show them.
+inline const wchar_t* Word(const wchar_t* simplified, const wchar_t* traditional) {
+    return g_traditional ? traditional : simplified;
+}
 inline const DWORD kStartTimeoutMs = 240000;  // the first start under emulation is slow
 
 inline void Check(bool ok, const char* what, const std::string& detail = "") {
