@@ -13,7 +13,6 @@ public:
     const void* Resource(LPCWSTR type, LPCWSTR name, DWORD* bytes = nullptr) const;
     // Text `id` of the string table, as LoadString gives it, in the program's edition.
     void LoadText(UINT id, wchar_t* dest, int capacity) const;
-    HINSTANCE Instance() const { return instance_; }
     HWND Dialog() const { return dialog_; }
     void GetRect(RECT* rect) const;
     void MoveTo(long x, long y);
