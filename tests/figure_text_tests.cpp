@@ -51,7 +51,7 @@ std::string Label(int number) {
     std::string label;
     for (int g = 0; g < 3; ++g)
         if (counts[g] > 0) label += std::string(numerals[counts[g] - 1]) + groups[g];
-    return label.empty() ? "纯阴馒" : label;
+    return label.empty() ? "纯阴镘" : label;
 }
 
 // Line 2 ends in a trigram named with its element and compass direction, as the book heads it.
@@ -121,7 +121,7 @@ TEST(FigureTexts, NoStrayFilesAndTheIntroductionFits) {
     for (const std::string& line : Lines(intro)) paragraphs += StartsWith(line, "　　");
     EXPECT_EQ(paragraphs, 3);
     // The reader must not take our wording for the book's.
-    EXPECT_NE(intro.find("是我们自己的译写，并非原书原文。"), std::string::npos);
+    EXPECT_NE(intro.find("都不是原书原文，也不是原书诗句的译写。"), std::string::npos);
     const long gbk = Converted(intro, "GBK");
     EXPECT_GT(gbk, 0);
     EXPECT_LE(gbk, 1023);
