@@ -26,6 +26,19 @@ void Startup() {
         SendMessageW(run.Item(b.id), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(text));
         Check(wcscmp(text, b.text) == 0, "button", Narrow(text));
     }
+    // The file's version block in this edition's script, as Explorer's properties show it.
+    static char version[8192];
+    void* description = nullptr;
+    UINT length = 0;
+    const std::wstring block = std::wstring(L"\\StringFileInfo\\") + Word(L"080404b0", L"040404b0") + L"\\FileDescription";
+    Check(GetFileVersionInfoW(g_exe.c_str(), 0, sizeof version, version) &&
+              VerQueryValueW(version, block.c_str(), &description, &length) &&
+              wcscmp(static_cast<wchar_t*>(description), Word(L"Torvane 灵棋经起课", L"Torvane 靈棋經起課")) == 0,
+          "version block in the edition's script");
+    DWORD* languages = nullptr;
+    Check(VerQueryValueW(version, L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&languages), &length) &&
+              length == 8 && languages[0] == MAKELONG(0x0804, 1200) && languages[1] == MAKELONG(0x0404, 1200),
+          "version block names both languages");
     GUITHREADINFO gui = {};
     gui.cbSize = sizeof gui;
     GetGUIThreadInfo(run.pi.dwThreadId, &gui);
