@@ -6,6 +6,7 @@
 #include "../settings/setting_value.h"
 #include "app_window.h"
 #include "language.h"
+#include "placement.h"
 #include "reading.h"
 
 // Built in this order, destroyed in reverse.
@@ -15,6 +16,7 @@ ProfileStore g_profile;
 namespace {
 constexpr int kWorkCapacity = 1024;
 constexpr int kCaptionCapacity = 64;
+constexpr int kMonitorCapacity = 16;
 const wchar_t kSection[] = L"winpos";
 
 // Where the dialog stood when last not minimised: a minimised window reports -32000.
@@ -27,6 +29,33 @@ void RememberCorner() {
     g_restoredCorner = {rect.left, rect.top};
 }
 
+struct Monitors {
+    Monitor list[kMonitorCapacity];
+    std::size_t count;
+};
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    Monitors* found = reinterpret_cast<Monitors*>(data);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (found->count < kMonitorCapacity && GetMonitorInfoW(monitor, &info)) {
+        const RECT &a = info.rcMonitor, &w = info.rcWork;
+        found->list[found->count++] = {{a.left, a.top, a.right, a.bottom}, {w.left, w.top, w.right, w.bottom}};
+    }
+    return TRUE;
+}
+
+// The caption bar relative to the window's corner: above the client area, as tall as a caption.
+Span CaptionOf(HWND dialog, const RECT& window) {
+    RECT client;
+    GetClientRect(dialog, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(dialog, &origin);
+    const long long left = origin.x - window.left, bottom = origin.y - window.top;
+    const long long top = bottom > GetSystemMetrics(SM_CYCAPTION) ? bottom - GetSystemMetrics(SM_CYCAPTION) : 0;
+    return {left, top, left + client.right, bottom};
+}
+
 void PlaceAtSavedPosition() {
     wchar_t work[kWorkCapacity] = {};
     g_app.ModuleDirectory(work, MAX_PATH);
@@ -35,14 +64,16 @@ void PlaceAtSavedPosition() {
     // the profile functions would look for in the Windows folder. Too long: empty, defaults.
     if (work[0] != L'\0') JoinPath(work, L"torvane.ini", path, MAX_PATH);
     g_profile.SetPath(path);
-    long left = g_profile.ReadInt(kSection, L"left", 0);
-    long top = g_profile.ReadInt(kSection, L"top", 0);
+    const long left = g_profile.ReadInt(kSection, L"left", 0);
+    const long top = g_profile.ReadInt(kSection, L"top", 0);
     RECT rect;
     g_app.GetRect(&rect);
-    const RECT wanted = {left, top, left + (rect.right - rect.left), top + (rect.bottom - rect.top)};
-    // A position on no monitor at all (a removed display) would open the program out of sight.
-    if (MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL) == nullptr) left = top = 0;
-    g_app.MoveTo(left, top);
+    // A saved position from a removed or smaller display must not leave the caption out of reach.
+    Monitors monitors = {};
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    const Corner corner = PlaceInReach(left, top, rect.right - rect.left, rect.bottom - rect.top,
+                                       CaptionOf(g_app.Dialog(), rect), monitors.list, monitors.count);
+    g_app.MoveTo(corner.x, corner.y);
     RememberCorner();
 }
 
@@ -62,11 +93,15 @@ void ShowAbout() {
     MessageBoxW(g_app.Dialog(), text, caption, MB_OK);
 }
 
-void CloseMainDialog() {
-    EndDialog(g_app.Dialog(), IDCANCEL);
+void SavePosition() {
     RememberCorner();
     g_profile.WriteInt(kSection, L"left", g_restoredCorner.x);
     g_profile.WriteInt(kSection, L"top", g_restoredCorner.y);
+}
+
+void CloseMainDialog() {
+    EndDialog(g_app.Dialog(), IDCANCEL);
+    SavePosition();
     g_app.Quit();
 }
 
@@ -91,6 +126,10 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_MOVE:
         if (g_app.Dialog() == dialog) RememberCorner();
+        return FALSE;
+    case WM_ENDSESSION:
+        // At logoff or shutdown the dialog never gets IDCANCEL: the process may end after this.
+        if (wParam) SavePosition();
         return FALSE;
     default:
         return FALSE;

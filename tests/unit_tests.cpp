@@ -1,5 +1,5 @@
 // The window-free logic: figure numbers, the edition, string blocks, the generator and seed,
-// setting values, paths.
+// setting values, paths, where the window opens.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -9,6 +9,7 @@
 
 #include "../app/language.h"
 #include "../app/module_path.h"
+#include "../app/placement.h"
 #include "../divination/figure.h"
 #include "../settings/setting_value.h"
 
@@ -130,4 +131,41 @@ TEST(ModulePath, NoRoomAtAllIsRefusedWithoutWriting) {
     wchar_t guard[1] = {L'#'};
     EXPECT_FALSE(JoinPath(L"", L"", guard, 0));
     EXPECT_EQ(guard[0], L'#');
+}
+
+TEST(Placement, CaptionInReachStaysElseTheWindowMovesIntoTheNearestWorkArea) {
+    // A 1024 x 768 screen with a 30-pixel taskbar at the bottom, a second one to its right whose work
+    // area starts below a 40-pixel bar at the top; a 300 x 300 window, its caption 20 pixels tall
+    // below a 3-pixel frame.
+    const Monitor two[] = {{{0, 0, 1024, 768}, {0, 0, 1024, 738}},
+                           {{1024, 0, 2048, 768}, {1024, 40, 2048, 768}}};
+    const Span caption = {3, 3, 297, 23};
+    const struct { long x, y; std::size_t monitors; long wantX, wantY; } cases[] = {
+        {0, 0, 1, 0, 0},                   // a first start
+        {-5, 10, 1, -5, 10},               // five pixels beyond the left edge
+        {-100, 10, 1, -100, 10},           // two thirds of the caption still on the screen
+        {-200, 10, 1, 0, 10},              // a third no longer
+        {-280, 100, 1, 0, 100},            // a 10-pixel strip
+        {1020, 764, 1, 724, 438},          // 4 x 4 pixels in view
+        {100, -285, 1, 100, 0},            // the caption above the screen
+        {100, -4, 1, 100, 0},              // the caption's top row above it
+        {100, 715, 1, 100, 715},           // the caption just above the taskbar
+        {100, 716, 1, 100, 438},           // its bottom row behind the taskbar
+        {-5000, -5000, 1, 0, 0},           // on no monitor: where a first start opens
+        {LONG_MAX, 10, 1, 0, 0},           // values no sum may overflow
+        {LONG_MIN, LONG_MIN, 1, 0, 0},
+        {LONG_MAX - 100, LONG_MAX - 100, 1, 0, 0},
+        {0, 0, 0, 0, 0},                   // no monitor reported
+        {1500, 20, 2, 1500, 40},           // under the second screen's top bar
+        {900, 20, 2, 900, 20},             // across both: a third of the caption on the first
+        {1000, 20, 2, 1024, 40},           // less: into the one it overlaps most
+        {1900, 750, 2, 1748, 468},         // the second screen's bottom right corner
+    };
+    for (const auto& c : cases) {
+        const Corner got = PlaceInReach(c.x, c.y, 300, 300, caption, two, c.monitors);
+        EXPECT_TRUE(got.x == c.wantX && got.y == c.wantY) << c.x << "," << c.y << " -> " << got.x << "," << got.y;
+    }
+    // A window larger than the work area keeps its caption on it.
+    const Corner big = PlaceInReach(-50, -50, 2000, 1000, {3, 3, 1997, 23}, two, 1);
+    EXPECT_TRUE(big.x == 0 && big.y == 0) << big.x << "," << big.y;
 }

@@ -215,20 +215,48 @@ void MendedFaults() {
         PostMessageA(minimised.dialog, WM_CLOSE, 0, 0);
         ExpectClosedAt(minimised, 200, 150, "minimised");
     }
-    // Wholly off every monitor: the default; partly off: as stored.
+    // Wholly off every monitor: the default; the caption in reach: as stored; barely on the screen:
+    // moved wholly into its work area (kFar: flush with the work area's right or bottom edge).
+    const long kFar = LONG_MIN;
     const struct { const char* ini; long left, top; } cases[] = {
         {"[winpos]\r\nleft=-5000\r\ntop=-5000\r\n", 0, 0},
         {"[winpos]\r\nleft=99999999999999999999999\r\ntop=10\r\n", 0, 0},
         {"[winpos]\r\nleft=-5\r\ntop=10\r\n", -5, 10},
+        {"[winpos]\r\nleft=-150\r\ntop=10\r\n", -150, 10},
+        {"[winpos]\r\nleft=-280\r\ntop=100\r\n", 0, 100},
+        {"[winpos]\r\nleft=100\r\ntop=-285\r\n", 100, 0},
+        {"[winpos]\r\nleft=1020\r\ntop=764\r\n", kFar, kFar},
     };
+    RECT work = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     for (auto& c : cases) {
         Run run = Prepare(c.ini);
         if (!Start(run)) continue;
         RECT r = run.Rect();
-        Check(r.left == c.left && r.top == c.top, "placement", c.ini);
+        const long left = c.left == kFar ? work.right - (r.right - r.left) : c.left;
+        const long top = c.top == kFar ? work.bottom - (r.bottom - r.top) : c.top;
+        Check(r.left == left && r.top == top, "placement", std::string(c.ini) + " at " + Num(r.left) + "," + Num(r.top));
         PostMessageA(run.dialog, WM_CLOSE, 0, 0);
-        ExpectClosedAt(run, c.left, c.top, "placed");
+        ExpectClosedAt(run, left, top, "placed");
     }
+}
+
+// Logoff or shutdown: the dialog gets no IDCANCEL, yet the position is kept, the minimised rule too.
+void EndOfSession() {
+    Run run = Prepare();
+    if (!Start(run)) return;
+    SetWindowPos(run.dialog, nullptr, 60, 45, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageW(run.dialog, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // another program refused
+    Check(GetFileAttributesW(run.Ini().c_str()) == INVALID_FILE_ATTRIBUTES, "nothing written while the session goes on");
+    ShowWindow(run.dialog, SW_MINIMIZE);
+    for (int i = 0; i < 50 && !IsIconic(run.dialog); ++i) Sleep(100);
+    Check(SendMessageW(run.dialog, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF) == TRUE, "the session may end");
+    SendMessageW(run.dialog, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    const Position p = Saved(run);
+    Check(p.present && p.left == 60 && p.top == 45, "position saved at the session's end",
+          Num(p.left) + "," + Num(p.top));
+    PostMessageA(run.dialog, WM_CLOSE, 0, 0);
+    Check(run.WaitExit() == 0, "exit code 0");
 }
 
 // Every figure of the book, chosen through the lists as a user would, in one start.
@@ -290,6 +318,7 @@ int wmain(int argc, wchar_t** argv) {
     else if (scenario == L"settings") Settings();
     else if (scenario == L"mended") MendedFaults();
     else if (scenario == L"figures") AllFigures();
+    else if (scenario == L"end_session") EndOfSession();
     else if (scenario == L"bad_input") BadInput();
     else if (scenario == L"soak") Soak();
     else if (scenario == L"show_dpi") ShowAtDpi();

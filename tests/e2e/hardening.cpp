@@ -74,8 +74,11 @@ void BadInput() {
         {"1 MiB", big, 60, 40, After::Written},
         {"10,000-character line", "[other]\r\nlong=" + std::string(10000, 'x') + "\r\n[winpos]\r\nleft=70\r\ntop=50\r\n", 70, 50, After::Written},
         {"40 digits", "[winpos]\r\nleft=1234567890123456789012345678901234567890\r\ntop=10\r\n", 0, 0, After::Written},
+        // The largest and smallest values a setting can hold: no sum with them may overflow.
+        {"limits of a value", "[winpos]\r\nleft=2147483647\r\ntop=-2147483648\r\n", 0, 0, After::Written},
         {"leading blanks", "[winpos]\r\nleft=   80\r\ntop=\t 60\r\n", 80, 60, After::Written},
-        {"signs", "[winpos]\r\nleft=+90\r\ntop=-5\r\n", 90, -5, After::Written},
+        // A top of -5 leaves the caption's top rows above the screen: moved down onto it.
+        {"signs", "[winpos]\r\nleft=+90\r\ntop=-5\r\n", 90, 0, After::Written},
         {"letters after digits", "[winpos]\r\nleft=100px\r\ntop=20abc\r\n", 100, 20, After::Written},
         // The first section of a name is the one read.
         {"section repeated", "[winpos]\r\nleft=110\r\n[other]\r\na=1\r\n[winpos]\r\ntop=30\r\n", 110, 0, After::Written},

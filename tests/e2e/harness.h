@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
