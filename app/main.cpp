@@ -1,5 +1,6 @@
 // Entry, the main dialog's dispatch, start-up, close and About.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "../resources/resource.h"
 #include "../settings/profile_store.h"
@@ -138,6 +139,8 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+    // The manifest asks for common controls 6; without this call Windows XP creates no dialog.
+    InitCommonControls();
     g_app.Attach(instance, nullptr);
     g_app.SetLanguage(EditionFor(GetUserDefaultUILanguage(), GetUserDefaultLangID()));
     const void* dialog = g_app.Resource(RT_DIALOG, MAKEINTRESOURCEW(IDD_MAIN));
@@ -146,7 +149,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
         DialogBoxIndirectParamW(instance, static_cast<LPCDLGTEMPLATEW>(dialog), nullptr, MainDialogProc,
                                 reinterpret_cast<LPARAM>(instance)) == -1)
         return 1;
-    MSG message;
+    MSG message = {};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -24,6 +24,8 @@ command -v xwininfo >/dev/null || need+=(x11-utils)
 command -v opencc >/dev/null || need+=(opencc)
 # The casting test runs with a clock eight hours from UTC.
 [ -e /usr/share/zoneinfo/Asia/Taipei ] || need+=(tzdata)
+# The release archive is written by Info-ZIP, which can leave out the extra fields that vary.
+command -v zip >/dev/null || need+=(zip)
 command -v qemu-i386-static >/dev/null || need+=(qemu-user-static)
 command -v clang++ >/dev/null || need+=(clang)
 # The fuzz tests' libFuzzer is in clang's runtime, only a recommendation of clang's, so named here.

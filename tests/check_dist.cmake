@@ -1,5 +1,6 @@
 # The release archive holds exactly the built torvane.exe and a readme in each script, each readme in
-# UTF-8 with a byte-order mark and CR LF line ends.   cmake -DZIP=... -DEXE=... -P check_dist.cmake
+# UTF-8 with a byte-order mark and CR LF line ends; SHA256SUMS beside it holds the archive's and the
+# executable's digests.   cmake -DZIP=... -DEXE=... -P check_dist.cmake
 set(out ${CMAKE_CURRENT_BINARY_DIR}/dist-check)
 file(REMOVE_RECURSE ${out})
 file(MAKE_DIRECTORY ${out})
@@ -28,3 +29,11 @@ foreach(readme_title IN ITEMS "readme.txt: e7 81 b5 e6 a3 8b e7 bb 8f" "readme-z
     message(FATAL_ERROR "${readme} is not UTF-8 with a byte-order mark and CR LF, naming the book")
   endif()
 endforeach()
+get_filename_component(dir ${ZIP} DIRECTORY)
+get_filename_component(zip_name ${ZIP} NAME)
+file(SHA256 ${ZIP} zip_sum)
+file(SHA256 ${EXE} exe_sum)
+file(READ ${dir}/SHA256SUMS sums)
+if(NOT sums STREQUAL "${zip_sum}  ${zip_name}\n${exe_sum}  torvane.exe\n")
+  message(FATAL_ERROR "SHA256SUMS does not hold the archive's and the executable's digests:\n${sums}")
+endif()

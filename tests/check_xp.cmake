@@ -1,9 +1,21 @@
 # The shipped executable must load on Windows XP: headers asking for at most 5.01, and imports only
-# from XP's system DLLs, of functions XP SP3 has.   cmake -DOBJDUMP=... -DEXE=... -DALLOWED=... -P
+# from XP's system DLLs, of functions XP SP3 has. Its header must also declare what Windows cannot
+# find out for itself: DLL_CHARACTERISTICS holds every bit of FLAGS (hex), such as 8000 for
+# TERMINAL_SERVER_AWARE and 400 for NO_SEH. Without ALLOWED only the flags are checked.
+#   cmake -DOBJDUMP=... -DEXE=... -DFLAGS=... [-DALLOWED=...] -P check_xp.cmake
 cmake_minimum_required(VERSION 3.20)  # IN_LIST
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "objdump could not read ${EXE}")
+endif()
+string(REGEX MATCH "DllCharacteristics[ \t]+([0-9a-fA-F]+)" found "${dump}")
+math(EXPR missing "(0x${FLAGS}) & ~(0x${CMAKE_MATCH_1})" OUTPUT_FORMAT HEXADECIMAL)
+if(NOT found OR NOT missing EQUAL 0)
+  message(FATAL_ERROR "DllCharacteristics ${CMAKE_MATCH_1} lacks ${missing} of the required ${FLAGS}")
+endif()
+if(NOT ALLOWED)
+  message(STATUS "DllCharacteristics ${CMAKE_MATCH_1}: has ${FLAGS}")
+  return()
 endif()
 foreach(field MajorSubsystemVersion MinorSubsystemVersion MajorOSystemVersion MinorOSystemVersion)
   string(REGEX MATCH "${field}[ \t]+([0-9]+)" found "${dump}")
