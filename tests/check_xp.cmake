@@ -1,8 +1,9 @@
 # The shipped executable must load on Windows XP: headers asking for at most 5.01, and imports only
 # from XP's system DLLs, of functions XP SP3 has. Its header must also declare what Windows cannot
 # find out for itself: DLL_CHARACTERISTICS holds every bit of FLAGS (hex), such as 8000 for
-# TERMINAL_SERVER_AWARE and 400 for NO_SEH. Without ALLOWED only the flags are checked.
-#   cmake -DOBJDUMP=... -DEXE=... -DFLAGS=... [-DALLOWED=...] -P check_xp.cmake
+# TERMINAL_SERVER_AWARE and 400 for NO_SEH. REQUIRED names imports it must have ("DLL function",
+# such as the call a manifest for common controls 6 needs on XP). Without ALLOWED only the flags are
+# checked.   cmake -DOBJDUMP=... -DEXE=... -DFLAGS=... [-DALLOWED=... -DREQUIRED=...] -P check_xp.cmake
 cmake_minimum_required(VERSION 3.20)  # IN_LIST
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -40,6 +41,7 @@ foreach(line IN LISTS lines)
   elseif(dll AND line MATCHES "^\t[0-9a-f]+\t +[0-9]+ +([A-Za-z_][A-Za-z0-9_@]*)$")
     string(TOLOWER "${dll} ${CMAKE_MATCH_1}" import)
     math(EXPR count "${count} + 1")
+    list(APPEND found_imports "${import}")
     if(NOT import IN_LIST allowed)
       list(APPEND refused "${dll} ${CMAKE_MATCH_1}")
     endif()
@@ -48,8 +50,14 @@ endforeach()
 if(count EQUAL 0)
   message(FATAL_ERROR "no imports found in ${EXE}")
 endif()
+string(TOLOWER "${REQUIRED}" REQUIRED)
+foreach(import IN LISTS REQUIRED)
+  if(NOT import IN_LIST found_imports)
+    list(APPEND refused "missing: ${import}")
+  endif()
+endforeach()
 if(refused)
   string(REPLACE ";" "\n  " refused "${refused}")
-  message(FATAL_ERROR "imports not known to be in Windows XP SP3:\n  ${refused}")
+  message(FATAL_ERROR "imports not known to be in Windows XP SP3, or missing:\n  ${refused}")
 endif()
 message(STATUS "${count} imports, all in XP SP3; subsystem ${MajorSubsystemVersion}.${MinorSubsystemVersion}")
