@@ -304,6 +304,11 @@ void ShowAtDpi() {
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     DeleteObject(font);
+    // The picture is taken once this returns: have every control painted and on the screen first.
+    RedrawWindow(run.dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SendMessageW(run.dialog, WM_NULL, 0, 0);
+    WaitForInputIdle(run.pi.hProcess, 5000);
+    Sleep(300);
     CloseHandle(run.pi.hProcess);
     CloseHandle(run.pi.hThread);
 }
