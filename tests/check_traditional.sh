@@ -8,35 +8,27 @@ ROOT="$1" HANT="$2/zh-Hant" WORK="$2/traditional-check"
 mkdir -p "$WORK"
 # The way back: OpenCC's Taiwan-to-Simplified, with our phrase table turned round taking precedence.
 awk -F'\t' 'NF == 2 { print $2 "\t" $1 }' "$ROOT/resources/traditional/phrases.txt" > "$WORK/phrases.txt"
-cat > "$WORK/tw2s.json" <<'JSON'
+# The introduction and the readme were also given Taiwan's words: their way back takes those back too,
+# in a stage between the two.
+way_back() {  # way_back [STAGE]
+  cat <<JSON
 {
   "name": "Torvane: Traditional (Taiwan) back to Simplified, our phrases first",
   "segmentation": {"type": "mmseg", "dict": {"type": "group", "dicts": [
     {"type": "text", "file": "phrases.txt"}, {"type": "ocd2", "file": "TSPhrases.ocd2"}]}},
   "conversion_chain": [
     {"dict": {"type": "group", "dicts": [
-      {"type": "ocd2", "file": "TWVariantsRevPhrases.ocd2"}, {"type": "ocd2", "file": "TWVariantsRev.ocd2"}]}},
+      {"type": "ocd2", "file": "TWVariantsRevPhrases.ocd2"}, {"type": "ocd2", "file": "TWVariantsRev.ocd2"}]}},${1:-}
     {"dict": {"type": "group", "dicts": [
       {"type": "text", "file": "phrases.txt"}, {"type": "ocd2", "file": "TSPhrases.ocd2"},
       {"type": "ocd2", "file": "TSCharacters.ocd2"}]}}]
 }
 JSON
-# The introduction and the readme were also given Taiwan's words; their way back takes them back too.
-cat > "$WORK/tw2sp.json" <<'JSON'
-{
-  "name": "Torvane: Traditional (Taiwan) with Taiwan's words back to Simplified, our phrases first",
-  "segmentation": {"type": "mmseg", "dict": {"type": "group", "dicts": [
-    {"type": "text", "file": "phrases.txt"}, {"type": "ocd2", "file": "TSPhrases.ocd2"}]}},
-  "conversion_chain": [
-    {"dict": {"type": "group", "dicts": [
-      {"type": "ocd2", "file": "TWVariantsRevPhrases.ocd2"}, {"type": "ocd2", "file": "TWVariantsRev.ocd2"}]}},
-    {"dict": {"type": "group", "dicts": [
-      {"type": "text", "file": "phrases.txt"}, {"type": "ocd2", "file": "TWPhrasesRev.ocd2"}]}},
-    {"dict": {"type": "group", "dicts": [
-      {"type": "text", "file": "phrases.txt"}, {"type": "ocd2", "file": "TSPhrases.ocd2"},
-      {"type": "ocd2", "file": "TSCharacters.ocd2"}]}}]
 }
-JSON
+way_back > "$WORK/tw2s.json"
+way_back '
+    {"dict": {"type": "group", "dicts": [
+      {"type": "text", "file": "phrases.txt"}, {"type": "ocd2", "file": "TWPhrasesRev.ocd2"}]}},' > "$WORK/tw2sp.json"
 traps="$(grep -v '^#' "$ROOT/tests/traditional_traps.txt" | cut -f1 | grep -v '^$')"
 failures=0 checked=0
 for source in "$ROOT"/resources/figures/*.txt "$ROOT"/resources/{main_dialog.rc,strings.rc,version_strings.rc,readme-zh.txt}; do
