@@ -53,7 +53,8 @@ Span CaptionOf(HWND dialog, const RECT& window) {
     POINT origin = {0, 0};
     ClientToScreen(dialog, &origin);
     const long long left = origin.x - window.left, bottom = origin.y - window.top;
-    const long long top = bottom > GetSystemMetrics(SM_CYCAPTION) ? bottom - GetSystemMetrics(SM_CYCAPTION) : 0;
+    const long long caption = GetSystemMetrics(SM_CYCAPTION);
+    const long long top = bottom > caption ? bottom - caption : 0;
     return {left, top, left + client.right, bottom};
 }
 
